@@ -8,11 +8,13 @@ QList<CliCommandEntry>& registry() {
 } // namespace
 
 CliCommand::CliCommand(const char* words, const char* usage, CliHandler handler) {
-    registry().append({QString::fromLatin1(words).split(QLatin1Char(' ')),
-                       QString::fromLatin1(usage), handler});
+    registry().append(
+        {QString::fromLatin1(words).split(QLatin1Char(' ')), QString::fromLatin1(usage), handler});
 }
 
-const QList<CliCommandEntry>& CliCommands() { return registry(); }
+const QList<CliCommandEntry>& CliCommands() {
+    return registry();
+}
 
 int CliContext::fail(const QString& message) const {
     err << message << Qt::endl;

@@ -20,7 +20,7 @@ struct CliContext {
     static constexpr int Failed = 1;
     static constexpr int Usage = 2;
 
-    int fail(const QString& message) const;  // message on stderr, exit 1
+    int fail(const QString& message) const;    // message on stderr, exit 1
     int usage(const QString& usageLine) const; // "usage: tavo ..." on stderr, exit 2
 };
 

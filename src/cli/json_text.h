@@ -4,4 +4,6 @@
 
 // A JSON string literal, quotes included.
 QString JsonString(const QString& text);
-inline QString JsonBool(bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); }
+inline QString JsonBool(bool value) {
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}

@@ -14,9 +14,12 @@ QString jsonObject(const QList<Field>& fields) {
 }
 
 QList<Field> accountFields(const TAccount& a) {
-    return {{"FirstName", JsonString(a.FirstName)},   {"LastName", JsonString(a.LastName)},
-            {"Email", JsonString(a.Email)},           {"Password", JsonString(a.Password)},
-            {"UnixName", JsonString(a.UnixName)},     {"Domain", JsonString(a.Domain)},
+    return {{"FirstName", JsonString(a.FirstName)},
+            {"LastName", JsonString(a.LastName)},
+            {"Email", JsonString(a.Email)},
+            {"Password", JsonString(a.Password)},
+            {"UnixName", JsonString(a.UnixName)},
+            {"Domain", JsonString(a.Domain)},
             {"HostingPackage", JsonString(a.HostingPackage)},
             {"TavoSiteStatus", JsonBool(a.TavoSiteStatus)},
             {"UnixCreated", JsonBool(a.UnixCreated)}};

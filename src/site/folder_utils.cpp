@@ -9,8 +9,8 @@ void CopyFolder(const QString& source, const QString& target) {
     if (!targetDir.exists() && !QDir().mkdir(target))
         return;
     const QDir sourceDir(source);
-    const auto entries =
-        sourceDir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const auto entries = sourceDir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                 QDir::NoDotAndDotDot);
     for (const QFileInfo& entry : entries) {
         const QString destination = targetDir.filePath(entry.fileName());
         if (entry.isDir())

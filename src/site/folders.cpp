@@ -37,10 +37,12 @@ QString GetTempFolder() {
 
 QString AppDataDir() {
     const QString beside = executableDir() + QStringLiteral("data/");
-    if (QFileInfo::exists(beside))
-        return beside;
-    return QDir::cleanPath(executableDir() + QStringLiteral("../share/tavo-website-builder/data")) +
-           QLatin1Char('/');
+    const QString installed =
+        QDir::cleanPath(executableDir() + QStringLiteral("../share/tavo-website-builder/data")) +
+        QLatin1Char('/');
+    if (!QFileInfo::exists(beside) && QFileInfo::exists(installed))
+        return installed;
+    return beside;
 }
 
 QString SettingsFilePath() {

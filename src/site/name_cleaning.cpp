@@ -16,4 +16,6 @@ QString SanitiseSiteName(const QString& text) {
     return out;
 }
 
-QString CleanPageFileName(const QString& text) { return SanitiseSiteName(text.trimmed()); }
+QString CleanPageFileName(const QString& text) {
+    return SanitiseSiteName(text.trimmed());
+}

@@ -14,8 +14,12 @@
 
 namespace {
 
-QString boolText(bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); }
-bool textBool(const QString& text) { return text == QLatin1String("true"); }
+QString boolText(bool value) {
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+bool textBool(const QString& text) {
+    return text == QLatin1String("true");
+}
 
 std::optional<int> decimal(const QString& text) {
     bool ok = false;
@@ -61,7 +65,9 @@ constexpr PageFlagField PageFlagFields[] = {
     {"Page_Changed_", &TSitePage::Changed},
 };
 
-QString indexed(const char* prefix, int i) { return QLatin1String(prefix) + QString::number(i); }
+QString indexed(const char* prefix, int i) {
+    return QLatin1String(prefix) + QString::number(i);
+}
 
 // One open of the store for one operation.
 class Store {

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QProcess>
 
-QString BuiltDataDir() { return QStringLiteral(TAVO_BIN_DIR "/data/"); }
+QString BuiltDataDir() {
+    return QStringLiteral(TAVO_BIN_DIR "/data/");
+}
 
 TempHome::TempHome() {
     const QString root = dir_.path();

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "site/folders.h"
+#include "support/file_mode.h"
+#include "support/qt_print.h"
 
 #include <QByteArray>
 #include <QProcessEnvironment>
