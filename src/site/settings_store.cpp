@@ -1,16 +1,12 @@
 #include "site/settings_store.h"
 
 #include "site/page_table.h"
+#include "site/store_file.h"
 #include "site/text_utils.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSettings>
-
-#include <fcntl.h>
+#include <charconv>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <string>
 
 namespace {
 
@@ -37,7 +33,7 @@ int digitsOr(const QString& text, int fallback) {
 
 // The twelve text values of page i, in stored order.
 struct PageTextField {
-    const char* prefix;
+    std::string_view prefix;
     QString TSitePage::*field;
 };
 constexpr PageTextField PageTextFields[] = {
@@ -56,7 +52,7 @@ constexpr PageTextField PageTextFields[] = {
 };
 
 struct PageFlagField {
-    const char* prefix;
+    std::string_view prefix;
     bool TSitePage::*field;
 };
 constexpr PageFlagField PageFlagFields[] = {
@@ -65,60 +61,81 @@ constexpr PageFlagField PageFlagFields[] = {
     {"Page_Changed_", &TSitePage::Changed},
 };
 
-QString indexed(const char* prefix, int i) {
-    return QLatin1String(prefix) + QString::number(i);
-}
-
-// One open of the store for one operation.
-class Store {
+// The name of page i's value: prefix and decimal index, built without allocating.
+class IndexedName {
 public:
-    explicit Store(const QString& path) : path_(path), settings_(path, QSettings::IniFormat) {}
-
-    QString read(const QString& name) const {
-        const QVariant value = settings_.value(name);
-        // A hand-edited value holding commas reads back as a list; keep its text.
-        if (value.typeId() == QMetaType::QStringList)
-            return value.toStringList().join(QStringLiteral(", "));
-        return value.toString();
+    IndexedName(std::string_view prefix, int i) {
+        prefix.copy(buffer_, prefix.size());
+        const auto end = std::to_chars(buffer_ + prefix.size(), buffer_ + sizeof buffer_, i).ptr;
+        size_ = std::size_t(end - buffer_);
     }
-    QString read(const char* name) const { return read(QLatin1String(name)); }
-    void write(const QString& name, const QString& text) { settings_.setValue(name, text); }
-    void write(const char* name, const QString& text) { write(QLatin1String(name), text); }
-    void remove(const QString& name) { settings_.remove(name); }
-
-    Result commit() {
-        if (!prepareFile())
-            return failure();
-        settings_.sync();
-        if (settings_.status() != QSettings::NoError)
-            return failure();
-        ::chmod(QFile::encodeName(path_).constData(), S_IRUSR | S_IWUSR);
-        return Result::success();
-    }
+    operator std::string_view() const { return {buffer_, size_}; }
+    QByteArray bytes() const { return QByteArray(buffer_, qsizetype(size_)); }
 
 private:
-    // The store holds passwords: make it private before anything is written into it.
-    bool prepareFile() const {
-        const QByteArray file = QFile::encodeName(path_);
-        if (QFileInfo::exists(path_))
-            return ::chmod(file.constData(), S_IRUSR | S_IWUSR) == 0;
-        if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
-            return false;
-        const int fd = ::open(file.constData(), O_WRONLY | O_CREAT | O_EXCL, S_IRUSR | S_IWUSR);
-        if (fd < 0)
-            return false;
-        ::close(fd);
-        return true;
-    }
-    Result failure() const {
-        return Result::failure(QStringLiteral("The settings could not be saved to %1.").arg(path_));
-    }
-
-    QString path_;
-    QSettings settings_;
+    char buffer_[40];
+    std::size_t size_;
 };
 
-void readAccountNames(const Store& store, TAccount& account) {
+IndexedName indexed(std::string_view prefix, int i) {
+    return {prefix, i};
+}
+
+// A page value's name split into its prefix and index; index -1 when it is not one.
+struct PageValueName {
+    std::string_view prefix;
+    int index = -1;
+};
+
+PageValueName splitPageValueName(std::string_view name) {
+    const std::size_t underscore = name.rfind('_');
+    if (name.substr(0, 5) != "Page_" || underscore == std::string_view::npos)
+        return {};
+    const std::string_view digits = name.substr(underscore + 1);
+    if (digits.empty() || (digits.size() > 1 && digits.front() == '0'))
+        return {};
+    int index = -1;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), index);
+    if (error != std::errc() || end != digits.data() + digits.size())
+        return {};
+    return {name.substr(0, underscore + 1), index};
+}
+
+bool isTextPrefix(std::string_view prefix) {
+    for (const PageTextField& f : PageTextFields)
+        if (f.prefix == prefix)
+            return true;
+    return false;
+}
+
+bool isFlagPrefix(std::string_view prefix) {
+    for (const PageFlagField& f : PageFlagFields)
+        if (f.prefix == prefix)
+            return true;
+    return false;
+}
+
+Result lockFailure(const Folders& folders) {
+    return Result::failure(
+        QStringLiteral("The settings could not be saved to %1.").arg(folders.settingsFile));
+}
+
+Result saveValues(const Folders& folders, const StoreFile::NewValues& values) {
+    const StoreLock lock(folders.settingsFile);
+    if (!lock.locked())
+        return lockFailure(folders);
+    return StoreFile(folders.settingsFile)
+        .save(
+            [&values](std::string_view name) {
+                for (const auto& [written, value] : values)
+                    if (std::string_view(written.constData(), std::size_t(written.size())) == name)
+                        return true;
+                return false;
+            },
+            values);
+}
+
+void readAccountNames(const StoreFile& store, TAccount& account) {
     account.FirstName = store.read("FirstName");
     account.LastName = store.read("LastName");
     account.Email = store.read("Email");
@@ -129,7 +146,7 @@ void readAccountNames(const Store& store, TAccount& account) {
 } // namespace
 
 void LoadAccount(SiteState& state, const Folders& folders) {
-    const Store store(folders.settingsFile);
+    const StoreFile store(folders.settingsFile);
     TAccount& account = state.Account;
     readAccountNames(store, account);
     account.Domain = store.read("Domain");
@@ -143,7 +160,7 @@ void LoadAccount(SiteState& state, const Folders& folders) {
 }
 
 bool LoadSite(SiteState& state, const Folders& folders) {
-    const Store store(folders.settingsFile);
+    const StoreFile store(folders.settingsFile);
     TOwnFtpSettings& ftp = state.OwnFtpSettings;
     ftp.FTPHost = store.read("FTPHost");
     ftp.FTPUsername = store.read("FTPUsername");
@@ -188,48 +205,60 @@ bool LoadSite(SiteState& state, const Folders& folders) {
 }
 
 Result SaveAccount(const SiteState& state, const Folders& folders) {
-    Store store(folders.settingsFile);
     const TAccount& account = state.Account;
-    store.write("FirstName", account.FirstName);
-    store.write("LastName", account.LastName);
-    store.write("Email", account.Email);
-    store.write("Password", account.Password);
-    store.write("UnixName", account.UnixName);
-    store.write("Domain", account.Domain);
-    store.write("HostingPackage", account.HostingPackage);
-    store.write("SelectedTemplateIndex", QString::number(state.SelectedTemplateIndex));
-    store.write("TavoSiteStatus", boolText(account.TavoSiteStatus));
-    store.write("UnixCreated", boolText(account.UnixCreated));
-    return store.commit();
+    return saveValues(folders,
+                      {{"FirstName", account.FirstName},
+                       {"LastName", account.LastName},
+                       {"Email", account.Email},
+                       {"Password", account.Password},
+                       {"UnixName", account.UnixName},
+                       {"Domain", account.Domain},
+                       {"HostingPackage", account.HostingPackage},
+                       {"SelectedTemplateIndex", QString::number(state.SelectedTemplateIndex)},
+                       {"TavoSiteStatus", boolText(account.TavoSiteStatus)},
+                       {"UnixCreated", boolText(account.UnixCreated)}});
 }
 
 Result SavePages(const SiteState& state, const Folders& folders) {
-    Store store(folders.settingsFile);
     // The text values of the old table go; its flags stay, as nothing reads them past
     // PageCount. An unreadable old count removes nothing rather than blocking every save.
+    const StoreLock lock(folders.settingsFile);
+    if (!lock.locked())
+        return lockFailure(folders);
+    const StoreFile store(folders.settingsFile);
     const std::optional<int> oldLast = decimal(store.read("PageCount"));
-    for (int i = 0; oldLast && i <= *oldLast && i < PageCapacity; ++i)
-        for (const PageTextField& f : PageTextFields)
-            store.remove(indexed(f.prefix, i));
+    const int count = state.pageCount();
 
-    store.write("PageCount", QString::number(state.pageCount() - 1));
-    for (int i = 0; i < state.pageCount(); ++i) {
+    StoreFile::NewValues values;
+    values.reserve(std::size_t(count) * 15 + 1);
+    values.emplace_back("PageCount", QString::number(count - 1));
+    for (int i = 0; i < count; ++i) {
         const TSitePage& page = state.Pages[i];
         for (const PageTextField& f : PageTextFields)
-            store.write(indexed(f.prefix, i), page.*f.field);
+            values.emplace_back(indexed(f.prefix, i).bytes(), page.*f.field);
         for (const PageFlagField& f : PageFlagFields)
-            store.write(indexed(f.prefix, i), boolText(page.*f.field));
+            values.emplace_back(indexed(f.prefix, i).bytes(), boolText(page.*f.field));
     }
-    return store.commit();
+
+    const auto drop = [&](std::string_view name) {
+        if (name == "PageCount")
+            return true;
+        const PageValueName page = splitPageValueName(name);
+        if (page.index < 0)
+            return false;
+        const bool text = isTextPrefix(page.prefix);
+        if (text && oldLast && page.index <= *oldLast)
+            return true;
+        return page.index < count && (text || isFlagPrefix(page.prefix)); // written anew
+    };
+    return store.save(drop, values);
 }
 
 Result SaveOwnFtpSettings(const SiteState& state, const Folders& folders) {
-    Store store(folders.settingsFile);
     const TOwnFtpSettings& ftp = state.OwnFtpSettings;
-    store.write("FTPHost", ftp.FTPHost);
-    store.write("FTPUsername", ftp.FTPUsername);
-    store.write("FTPPassword", ftp.FTPPassword);
-    store.write("FTPDirectory", ftp.FTPDirectory);
-    store.write("FTPPort", QString::number(ftp.FTPPort));
-    return store.commit();
+    return saveValues(folders, {{"FTPHost", ftp.FTPHost},
+                                {"FTPUsername", ftp.FTPUsername},
+                                {"FTPPassword", ftp.FTPPassword},
+                                {"FTPDirectory", ftp.FTPDirectory},
+                                {"FTPPort", QString::number(ftp.FTPPort)}});
 }

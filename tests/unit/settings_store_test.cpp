@@ -1,5 +1,6 @@
 #include "site/page_table.h"
 #include "site/settings_store.h"
+#include "site/store_file.h"
 #include "support/temp_home.h"
 
 #include <QFile>
@@ -190,6 +191,43 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeWrittenIsReported) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
     EXPECT_FALSE(SaveAccount(threePageSite(), blocked).ok);
+}
+
+} // namespace
+
+namespace {
+
+// The store file stays readable by QSettings, and values of every shape survive a save.
+TEST(StoreFile, ValuesRoundTripThroughTheFileAndQSettings) {
+    const QString values[] = {"",
+                              "plain",
+                              " leading and trailing ",
+                              "a, b; c = d",
+                              "quote \" and \\ back",
+                              "@at",
+                              "@@double",
+                              "line\r\nbreak\ttab",
+                              "\x01"
+                              "1f ctl",
+                              QString::fromUtf8("\u00e9\u4e2d\U0001F600"),
+                              "x\\x41y",
+                              "trailing\\"};
+    TempHome home;
+    StoreFile::NewValues written;
+    for (int i = 0; i < int(std::size(values)); ++i)
+        written.emplace_back("Value" + QByteArray::number(i), values[i]);
+    {
+        const StoreLock lock(home.folders().settingsFile);
+        ASSERT_TRUE(StoreFile(home.folders().settingsFile)
+                        .save([](std::string_view) { return false; }, written));
+    }
+    const StoreFile store(home.folders().settingsFile);
+    QSettings qt(home.folders().settingsFile, QSettings::IniFormat);
+    for (int i = 0; i < int(std::size(values)); ++i) {
+        const std::string name = "Value" + std::to_string(i);
+        EXPECT_EQ(store.read(name), values[i]) << name;
+        EXPECT_EQ(qt.value(QString::fromStdString(name)).toString(), values[i]) << name;
+    }
 }
 
 } // namespace
