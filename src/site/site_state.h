@@ -22,6 +22,11 @@ struct SiteState {
     int LastPageIndex = -1;
     int SelectedTemplateIndex = 0;
     TOwnFtpSettings OwnFtpSettings;
+    // The page in the editor has changes its page file does not have yet.
+    bool PageModified = false;
+    // Another page was picked while the unsaved-changes question was up; the switch waits
+    // for the answer.
+    bool PendingPageSwitch = false;
 
     int pageCount() const { return int(PageSelector.size()); }
 };
