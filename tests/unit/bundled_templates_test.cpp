@@ -65,6 +65,9 @@ void PrintTo(const BundledTemplate& t, std::ostream* os) {
 
 const BundledTemplate BundledTemplates[] = {
     {1, 1, "1", 4},
+    {2, 2, "1b", 5},
+    {3, 3, "2", 4},
+    {4, 4, "2b", 4},
 };
 
 QString ReadFile(const QString& path) {
@@ -230,5 +233,19 @@ TEST_P(BundledTemplateTest, RefersOnlyToItsOwnFilesAndThePlainCodePage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Bundled, BundledTemplateTest, testing::ValuesIn(BundledTemplates));
+
+TEST(BundledTemplates, UseEveryMenuStyleAndAFifthRegion) {
+    QSet<int> mainStyles;
+    QSet<QString> secondStyles;
+    int withFifthRegion = 0;
+    for (const BundledTemplate& t : BundledTemplates) {
+        mainStyles.insert(t.mainMenuStyle);
+        secondStyles.insert(t.secondMenuStyle);
+        withFifthRegion += t.regionCount == 5 ? 1 : 0;
+    }
+    EXPECT_EQ(mainStyles, (QSet<int>{1, 2, 3, 4}));
+    EXPECT_EQ(secondStyles, (QSet<QString>{"1", "1b", "2", "2b"}));
+    EXPECT_GE(withFifthRegion, 1);
+}
 
 } // namespace
