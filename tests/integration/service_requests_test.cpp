@@ -1,7 +1,7 @@
 #include "service/service_request.h"
 #include "service/service_urls.h"
 #include "support/local_servers.h"
-#include "support/qt_printers.h"
+#include "support/qt_print.h"
 #include "support/temp_home.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "publish/php_page.h"
-#include "support/qt_printers.h"
+#include "support/qt_print.h"
 
 #include <gtest/gtest.h>
 

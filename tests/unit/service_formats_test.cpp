@@ -5,7 +5,7 @@
 #include "service/service_urls.h"
 #include "site/site_state.h"
 
-#include "support/qt_printers.h"
+#include "support/qt_print.h"
 #include <QFile>
 #include <QTemporaryDir>
 
