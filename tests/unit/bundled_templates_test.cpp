@@ -2,7 +2,13 @@
 // menu items by plain text search, so every marker must stand in the files exactly as the
 // generator and the region editor look for it.
 
+#include "generator/edit_copies.h"
+#include "generator/menus.h"
+#include "generator/template_library.h"
+#include "site/folder_utils.h"
 #include "site/text_file.h"
+#include "support/fixture_template.h"
+#include "support/menu_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -24,14 +30,14 @@ const QStringList SampleLabels = {"home", "about us", "picture gallery", "contac
 const QStringList SampleLinks = {"./", "about-us.php", "picture-gallery.php", "contact-us.php"};
 
 // How the menu generator reads one menu style.
-struct MenuStyle {
+struct MenuMarkup {
     QString itemStart;    // where the old items begin
     QString containerEnd; // the end tag closing the menu
     QString itemEnd;      // what follows a sample label
     QString copyStart;    // where a copied sample item begins
 };
 
-MenuStyle MainMenuStyle(int style) {
+MenuMarkup MainMenuMarkup(int style) {
     switch (style) {
     case 1:
         return {"<li", "</ul>", "</a></li>", "<li"};
@@ -44,7 +50,7 @@ MenuStyle MainMenuStyle(int style) {
     }
 }
 
-MenuStyle SecondMenuStyle(const QString& style) {
+MenuMarkup SecondMenuMarkup(const QString& style) {
     if (style == "1" || style == "1b")
         return {"<li", "</ul>", "</a></li>", "<li"};
     if (style == "2")
@@ -70,19 +76,13 @@ const BundledTemplate BundledTemplates[] = {
     {4, 4, "2b", 4},
 };
 
-QString ReadFile(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return QString::fromLatin1(file.readAll());
-}
-
 int Count(const QString& text, const QString& needle) {
     return text.count(needle);
 }
 
 // The sample item of one label as the generator copies it out of a model page's menu, or an
 // empty text with the reason in failure.
-QString SampleItem(const QString& page, const QString& marker, const MenuStyle& style,
+QString SampleItem(const QString& page, const QString& marker, const MenuMarkup& style,
                    const QString& label, QString& failure) {
     const int m = page.indexOf(marker);
     if (m < 0) {
@@ -163,10 +163,10 @@ TEST_P(BundledTemplateTest, MenusHoldTheFourSampleItemsWithTheCurrentPageMarked)
     const QString secondMarker = "<!-- 2nd Menu Type " + GetParam().secondMenuStyle + " -->";
     struct Menu {
         QString marker;
-        MenuStyle style;
+        MenuMarkup style;
     };
-    const Menu menus[] = {{"sys_navigation", MainMenuStyle(GetParam().mainMenuStyle)},
-                          {"<!-- 2nd Menu Type", SecondMenuStyle(GetParam().secondMenuStyle)}};
+    const Menu menus[] = {{"sys_navigation", MainMenuMarkup(GetParam().mainMenuStyle)},
+                          {"<!-- 2nd Menu Type", SecondMenuMarkup(GetParam().secondMenuStyle)}};
     for (int pageIndex = 0; pageIndex < SamplePages.size(); ++pageIndex) {
         const QString name = SamplePages[pageIndex];
         SCOPED_TRACE(name.toStdString());
@@ -211,7 +211,7 @@ TEST_P(BundledTemplateTest, RefersOnlyToItsOwnFilesAndThePlainCodePage) {
         textFiles << asset.filePath();
     for (const QString& path : textFiles) {
         SCOPED_TRACE(path.toStdString());
-        const QString text = ReadFile(path);
+        const QString text = LoadTextFile(path);
         EXPECT_FALSE(text.contains(external));
         // Pages are read and written in windows-1252; plain ASCII with entities reads the same
         // in every code page.
@@ -228,8 +228,40 @@ TEST_P(BundledTemplateTest, RefersOnlyToItsOwnFilesAndThePlainCodePage) {
         }
     }
     // The preview is shown from the template folder, where the default picture is two up.
-    const QString preview = ReadFile(folder() + "template_preview.html");
+    const QString preview = LoadTextFile(folder() + "template_preview.html");
     EXPECT_FALSE(preview.contains("\"img.jpg\""));
+}
+
+TEST_P(BundledTemplateTest, RegeneratedMenusListEveryPageWithItsOwnItemCurrent) {
+    const QStringList files = {"index", "about-us", "services", "picture-gallery", "contact-us"};
+    const QStringList labels = {"Home", "About Us", "Our Services", "Gallery", "Contact Us"};
+    FixtureSite site;
+    CopyFolder(folder(), TemplateFolder(site.folders(), 1));
+    SiteState state;
+    site.makeSite(state, files, labels);
+    ASSERT_TRUE(RegenerateMenus(state, site.folders()));
+    state.Pages[3].ShowInMenu = false;
+    ASSERT_TRUE(SetMenuItemVisibility(state, site.folders(), 3, false));
+
+    const QString templateIndex = page("index");
+    const QString secondEnd = SecondMenuMarkup(GetParam().secondMenuStyle).containerEnd;
+    for (int p = 0; p < files.size(); ++p) {
+        SCOPED_TRACE(files[p].toStdString());
+        const QString text = LoadTextFile(PageFilePath(site.folders(), files[p]));
+        const QList<MenuLink> menus[] = {ReadMainMenu(text, templateIndex),
+                                         ReadMenu(text, "<!-- 2nd Menu Type", secondEnd)};
+        for (const QList<MenuLink>& menu : menus) {
+            ASSERT_EQ(menu.size(), files.size());
+            for (int r = 0; r < files.size(); ++r) {
+                EXPECT_EQ(menu[r].target, files[r] + ".html");
+                EXPECT_EQ(menu[r].markup.contains("class=\"current\""), r == p) << r;
+            }
+        }
+        // The hidden page's text is gone from the main menu only.
+        EXPECT_EQ(menus[0][3].label, "");
+        EXPECT_EQ(menus[1][3].label, "Gallery");
+        EXPECT_EQ(menus[0][2].label, "Our Services");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Bundled, BundledTemplateTest, testing::ValuesIn(BundledTemplates));
