@@ -280,4 +280,31 @@ TEST(BundledTemplates, UseEveryMenuStyleAndAFifthRegion) {
     EXPECT_GE(withFifthRegion, 1);
 }
 
+// Applying another design replaces the files of bin/ but keeps the pages' regions, so a picture
+// a sample region shows from bin/ must exist under the same name in every design.
+TEST(BundledTemplates, RegionPicturesExistInEveryDesign) {
+    const QRegularExpression binAsset(QStringLiteral("bin/([A-Za-z0-9_.-]+)"));
+    QSet<QString> regionPictures;
+    for (const BundledTemplate& t : BundledTemplates) {
+        for (const QString& name : SamplePages) {
+            const QString text =
+                LoadTextFile(TemplatesDir + QString::number(t.folder) + "/" + name + ".html");
+            for (int n = 1; n <= t.regionCount; ++n) {
+                const int start = text.indexOf(QString("<div id=\"tavodiv%1\">").arg(n));
+                const int end = text.indexOf(QString("</div><!-- tavodiv%1 -->").arg(n));
+                for (auto it = binAsset.globalMatch(text.mid(start, end - start)); it.hasNext();)
+                    regionPictures.insert(it.next().captured(1));
+            }
+        }
+    }
+    EXPECT_FALSE(regionPictures.isEmpty());
+    for (const BundledTemplate& t : BundledTemplates) {
+        for (const QString& picture : regionPictures) {
+            EXPECT_TRUE(
+                QFileInfo(TemplatesDir + QString::number(t.folder) + "/bin/" + picture).isFile())
+                << t.folder << " " << picture.toStdString();
+        }
+    }
+}
+
 } // namespace
