@@ -31,6 +31,14 @@ Result FindSelectedTemplateFolder(const SiteState& state, const Folders& folders
     return Result::success();
 }
 
+Result SelectGalleryEntry(SiteState& state, const Folders& folders, int k) {
+    if (k < 0 || k >= TemplateFolderNumbers(folders).size())
+        return Result::failure(
+            QStringLiteral("There is no design template number %1 in the gallery.").arg(k));
+    state.SelectedTemplateIndex = k;
+    return Result::success();
+}
+
 GalleryEntry MakeGalleryEntry(int folderNumber, int galleryIndex, QSize screenshotSize) {
     const int column = galleryIndex % 3;
     const int row = galleryIndex / 3;

@@ -26,6 +26,10 @@ QString SelectedTemplateFolder(const SiteState& state, const Folders& folders);
 // SelectedTemplateFolder, or a failure the user can read when there is none.
 Result FindSelectedTemplateFolder(const SiteState& state, const Folders& folders, QString* folder);
 
+// Makes gallery entry k the chosen template; refused when there is no such entry. Nothing is
+// saved: creating a site or applying the template does that.
+Result SelectGalleryEntry(SiteState& state, const Folders& folders, int k);
+
 // One thumbnail of the gallery grid: three columns, pitch of the screenshot size + 75.
 struct GalleryEntry {
     int FolderNumber = 0;

@@ -2,6 +2,7 @@
 
 #include "site/folders.h"
 #include "site/site_state.h"
+#include "support/qt_print.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "cli/cli_command.h"
+
+#include <optional>
+
+// A non-negative decimal number as typed on the command line; nothing else converts.
+std::optional<int> ParseCount(const QString& text);
+
+// Commands that work on a site refuse to run before one exists.
+bool SiteExists(const CliContext& c);
+int NoSiteYet(const CliContext& c);
+
+// The index of the page FILE, or -1 after reporting that there is none.
+int PageIndexOrFail(const CliContext& c, const QString& fileName, int* status);

@@ -1,0 +1,58 @@
+#include "generator/apply_template.h"
+
+#include "generator/edit_copies.h"
+#include "generator/menus.h"
+#include "generator/new_site.h"
+#include "generator/page_head.h"
+#include "generator/regions.h"
+#include "generator/template_library.h"
+#include "site/settings_store.h"
+#include "site/text_file.h"
+
+#include <QFileInfo>
+
+namespace {
+
+Result firstFailure(const Result& a, const Result& b) {
+    return a ? b : a;
+}
+
+} // namespace
+
+Result ApplyTemplateToPages(SiteState& state, const Folders& folders) {
+    QString templateFolder;
+    if (const Result found = FindSelectedTemplateFolder(state, folders, &templateFolder); !found)
+        return found;
+    const QString templateText = LoadTextFile(templateFolder + QStringLiteral("index.html"));
+
+    Result result;
+    for (int i = 0; i < state.pageCount(); ++i) {
+        TSitePage& page = state.Pages[i];
+        const QString path = PageFilePath(folders, page.FileName);
+        if (!QFileInfo(path).isFile())
+            continue;
+        QString text = LoadTextFile(path);
+        if (HasTransplantableRegions(text))
+            text = TransplantRegions(text, templateText);
+        const Result written = SaveTextFile(WritePageHead(text, page), path);
+        if (written)
+            page.Changed = true;
+        result = firstFailure(result, written);
+    }
+    return result;
+}
+
+Result ApplyTemplate(SiteState& state, const Folders& folders) {
+    QString templateFolder;
+    if (const Result found = FindSelectedTemplateFolder(state, folders, &templateFolder); !found)
+        return found;
+    InstallTemplateAssets(templateFolder, folders);
+    Result result = ApplyTemplateToPages(state, folders);
+    result = firstFailure(result, RegenerateMenus(state, folders));
+    // Hidden before the home page is opened, so its editing copy shows the menu as saved.
+    for (int k = 0; k < state.pageCount(); ++k)
+        if (!state.Pages[k].ShowInMenu)
+            result = firstFailure(result, SetMenuItemVisibility(state, folders, k, false));
+    result = firstFailure(result, LoadPageForEditing(state, folders, QStringLiteral("index")));
+    return firstFailure(result, SaveAccount(state, folders));
+}
