@@ -2,8 +2,9 @@
 
 #include <curl/curl.h>
 
-// One libcurl easy handle, owned. The library's global set-up runs once per process, before
-// the first handle, whichever thread asks first.
+// One libcurl easy handle, owned, with the multi handle that runs its transfers and keeps its
+// connections between them. The library's global set-up runs once per process, before the
+// first handle, whichever thread asks first.
 class CurlEasy {
 public:
     CurlEasy();
@@ -12,10 +13,16 @@ public:
     CurlEasy& operator=(const CurlEasy&) = delete;
 
     CURL* get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
+    explicit operator bool() const { return handle_ && multi_; }
+
+    // Runs the transfer set up on the handle to its end. The wait for network events is capped
+    // at a few milliseconds: libcurl 7.88 can miss the moment an FTP data connection is ready
+    // and would otherwise sit out a whole second per file.
+    CURLcode perform();
 
 private:
     CURL* handle_ = nullptr;
+    CURLM* multi_ = nullptr;
 };
 
 // Time-outs of every network call, so a dead server ends an operation with a message rather

@@ -34,7 +34,7 @@ bool DownloadUrlToFile(const QString& url, const QString& path) {
     curl_easy_setopt(h, CURLOPT_FAILONERROR, 1L); // an HTTP error status is a failure
     curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, writeToFile);
     curl_easy_setopt(h, CURLOPT_WRITEDATA, &file);
-    if (curl_easy_perform(h) != CURLE_OK) {
+    if (curl.perform() != CURLE_OK) {
         file.cancelWriting();
         return false;
     }
