@@ -1,5 +1,6 @@
 #include "cli/cli_arguments.h"
 
+#include "generator/edit_copies.h"
 #include "site/page_table.h"
 #include "site/text_utils.h"
 
@@ -22,4 +23,15 @@ int PageIndexOrFail(const CliContext& c, const QString& fileName, int* status) {
     if (index < 0)
         *status = c.fail(QStringLiteral("There is no page \"%1\" in this site.").arg(fileName));
     return index;
+}
+
+int Finish(const CliContext& c, const Result& result) {
+    return result ? CliContext::Done : c.fail(result.message);
+}
+
+bool OpenPageFirst(CliContext& c, const QString& fileName, int* status) {
+    const Result opened = LoadPageForEditing(c.state, c.folders, fileName);
+    if (!opened)
+        *status = c.fail(opened.message);
+    return opened.ok;
 }

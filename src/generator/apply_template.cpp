@@ -5,19 +5,12 @@
 #include "generator/new_site.h"
 #include "generator/page_head.h"
 #include "generator/regions.h"
+#include "generator/result_chain.h"
 #include "generator/template_library.h"
 #include "site/settings_store.h"
 #include "site/text_file.h"
 
 #include <QFileInfo>
-
-namespace {
-
-Result firstFailure(const Result& a, const Result& b) {
-    return a ? b : a;
-}
-
-} // namespace
 
 Result ApplyTemplateToPages(SiteState& state, const Folders& folders) {
     QString templateFolder;
@@ -37,7 +30,7 @@ Result ApplyTemplateToPages(SiteState& state, const Folders& folders) {
         const Result written = SaveTextFile(WritePageHead(text, page), path);
         if (written)
             page.Changed = true;
-        result = firstFailure(result, written);
+        result = FirstFailure(result, written);
     }
     return result;
 }
@@ -48,11 +41,11 @@ Result ApplyTemplate(SiteState& state, const Folders& folders) {
         return found;
     InstallTemplateAssets(templateFolder, folders);
     Result result = ApplyTemplateToPages(state, folders);
-    result = firstFailure(result, RegenerateMenus(state, folders));
+    result = FirstFailure(result, RegenerateMenus(state, folders));
     // Hidden before the home page is opened, so its editing copy shows the menu as saved.
     for (int k = 0; k < state.pageCount(); ++k)
         if (!state.Pages[k].ShowInMenu)
-            result = firstFailure(result, SetMenuItemVisibility(state, folders, k, false));
-    result = firstFailure(result, LoadPageForEditing(state, folders, QStringLiteral("index")));
-    return firstFailure(result, SaveAccount(state, folders));
+            result = FirstFailure(result, SetMenuItemVisibility(state, folders, k, false));
+    result = FirstFailure(result, LoadPageForEditing(state, folders, QStringLiteral("index")));
+    return FirstFailure(result, SaveAccount(state, folders));
 }

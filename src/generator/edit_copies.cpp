@@ -1,6 +1,7 @@
 #include "generator/edit_copies.h"
 
 #include "generator/link_rewriting.h"
+#include "generator/regions.h"
 #include "site/page_table.h"
 #include "site/text_file.h"
 
@@ -85,4 +86,20 @@ Result PreviewSite(const SiteState& state, const Folders& folders, QString* prev
         *previewFile = PreviewFilePath(folders, name);
     }
     return result;
+}
+
+Result WriteRegionToEditingCopy(SiteState& state, const Folders& folders, int n,
+                                const QString& content) {
+    const QString copy = EditingCopyPath(folders);
+    const QString text = LoadTextFile(copy);
+    if (!RegionContentBounds(text, n).found)
+        return Result::failure(QStringLiteral("The page \"%1\" has no editable region %2.")
+                                   .arg(state.CurrentPageFileName)
+                                   .arg(n));
+    if (const Result written = SaveTextFile(SetRegionHtml(text, n, content), copy); !written)
+        return written;
+    state.PageModified = true;
+    if (const int index = FindPage(state, state.CurrentPageFileName); index >= 0)
+        state.Pages[index].Changed = true;
+    return Result::success();
 }

@@ -25,3 +25,8 @@ Result SavePage(SiteState& state, const Folders& folders);
 // Refreshes every page's preview copy and the pictures "tavo_img1.jpg" ... up to the first
 // gap; previewFile receives the preview copy of the selected page.
 Result PreviewSite(const SiteState& state, const Folders& folders, QString* previewFile = nullptr);
+
+// Region n of the editing copy gets content, unchanged, as the region editor's OK does; the
+// page is marked modified and changed. A region the copy does not have is reported.
+Result WriteRegionToEditingCopy(SiteState& state, const Folders& folders, int n,
+                                const QString& content);
