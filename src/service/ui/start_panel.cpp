@@ -99,10 +99,18 @@ void StartPanel::HideInlineError() {
 }
 
 bool StartPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edit1_ && event->type() == QEvent::KeyRelease) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+    const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    if (watched == edit1_ && keyEvent) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        // Only an Enter pressed in the box counts: the release of the Enter that closed the
+        // password prompt also lands here.
+        if (enter && event->type() == QEvent::KeyPress)
+            enterPressed_ = true;
+        else if (enter && !key->isAutoRepeat() && enterPressed_) {
+            enterPressed_ = false;
             emit nextRequested();
+        }
     } else if (IsLeftClickInside(watched, event)) {
         if (watched == nextButton_)
             emit nextRequested();

@@ -44,6 +44,7 @@ private:
     QWidget* panel_;
     QWidget* nextButton_;
     Mode mode_ = Mode::NewSite;
+    bool enterPressed_ = false;
     QRadioButton* newSite_;      // RadioButton8
     QRadioButton* existingSite_; // RadioButton9
     QLabel* caption_;            // Label1
