@@ -41,11 +41,8 @@ Result ApplyTemplate(SiteState& state, const Folders& folders) {
         return found;
     InstallTemplateAssets(templateFolder, folders);
     Result result = ApplyTemplateToPages(state, folders);
+    // The regeneration leaves exactly the pages hidden whose ShowInMenu is false.
     result = FirstFailure(result, RegenerateMenus(state, folders));
-    // Hidden before the home page is opened, so its editing copy shows the menu as saved.
-    for (int k = 0; k < state.pageCount(); ++k)
-        if (!state.Pages[k].ShowInMenu)
-            result = FirstFailure(result, SetMenuItemVisibility(state, folders, k, false));
     result = FirstFailure(result, LoadPageForEditing(state, folders, QStringLiteral("index")));
     return FirstFailure(result, SaveAccount(state, folders));
 }

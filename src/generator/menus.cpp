@@ -1,6 +1,7 @@
 #include "generator/menus.h"
 
 #include "generator/edit_copies.h"
+#include "generator/menu_item_visibility.h"
 #include "generator/menu_styles.h"
 #include "generator/template_library.h"
 #include "site/text_file.h"
@@ -197,12 +198,16 @@ Result RegenerateMenus(SiteState& state, const Folders& folders, MenuRunStats* s
     MenuRunStats localStats;
     MenuRunStats& counts = stats ? *stats : localStats;
     MenuRun run(state, templateFolder, counts);
-    return editEveryPage(state, folders, counts, [&run](QString& page, int i) {
+    return editEveryPage(state, folders, counts, [&run, &state](QString& page, int i) {
         if (run.mainStyle() != 0)
             run.rebuild(page, i, MainMenuMarker(), MainMenuStyle(run.mainStyle()));
         if (page.contains(SecondMenuMarker()))
             if (const MenuStyle* second = SecondMenuStyle(page, run.mainStyle()))
                 run.rebuild(page, i, SecondMenuMarker(), *second);
+        // The menus agree with the page list: hidden pages stay hidden.
+        for (int k = 0; k < state.pageCount(); ++k)
+            if (!state.Pages[k].ShowInMenu)
+                HideMenuItem(page, state.Pages[k].Label_);
         return true;
     });
 }
@@ -211,34 +216,9 @@ Result SetMenuItemVisibility(SiteState& state, const Folders& folders, int k, bo
     if (k < 0 || k >= state.pageCount())
         return Result::success();
     const QString label = state.Pages[k].Label_;
-    if (label.isEmpty())
-        return Result::success();
     const bool hide = forceHide || !state.Pages[k].ShowInMenu;
-    const QString lowerLabel = label.toLower();
-    const QString hiddenText = QStringLiteral("<!-- ") + label + QStringLiteral(" -->");
-
     MenuRunStats counts;
     return editEveryPage(state, folders, counts, [&](QString& page, int) {
-        const qsizetype menu = page.indexOf(MainMenuMarker());
-        if (menu < 0)
-            return false;
-        const QString lower = page.toLower();
-        if (hide) {
-            const qsizetype at = lower.indexOf(QLatin1Char('>') + lowerLabel, menu);
-            if (at < 0)
-                return false;
-            const qsizetype b = at + 1;
-            const qsizetype c = lower.indexOf(QLatin1String("</a>"), b);
-            if (c < 0)
-                return false;
-            page.replace(b, c - b, hiddenText);
-            return true;
-        }
-        const qsizetype at =
-            lower.indexOf(QStringLiteral("><!-- ") + lowerLabel + QStringLiteral(" -->"), menu);
-        if (at < 0)
-            return false;
-        page.insert(at + 1, label);
-        return true;
+        return hide ? HideMenuItem(page, label) : ShowMenuItem(page, label);
     });
 }

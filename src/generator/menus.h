@@ -17,7 +17,8 @@ struct MenuRunStats {
 };
 
 // Rebuilds the main menu and the second menu of every page from the current order, labels
-// and file names, and sets Changed of every page written. Every item comes out visible.
+// and file names, and sets Changed of every page written. The main-menu items of pages whose
+// ShowInMenu is false come out hidden, so the menus agree with the page list.
 // Each model page is read once per run. A page whose file is missing is left missing.
 // Does not save the page table.
 Result RegenerateMenus(SiteState& state, const Folders& folders, MenuRunStats* stats = nullptr);

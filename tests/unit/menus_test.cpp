@@ -165,7 +165,8 @@ TEST(Menus, HidingTurnsTheLabelIntoACommentAndShowingPutsItBack) {
     EXPECT_TRUE(pageText(site, QStringLiteral("index"))
                     .contains(QStringLiteral("<span>About Us<!-- About Us --></a></li>")));
 
-    // Forced hide, then a regeneration shows every page again.
+    // Forced hide of a page the list shows: a regeneration shows it again, while a page the
+    // list hides stays hidden.
     ASSERT_TRUE(SetMenuItemVisibility(state, site.folders(), 2, true));
     EXPECT_TRUE(
         pageText(site, QStringLiteral("index")).contains(QStringLiteral("<!-- Our Team -->")));
@@ -173,6 +174,13 @@ TEST(Menus, HidingTurnsTheLabelIntoACommentAndShowingPutsItBack) {
     EXPECT_EQ(
         ReadMainMenu(pageText(site, QStringLiteral("index")), templateIndex(site, state))[2].label,
         QStringLiteral("Our Team"));
+    state.Pages[3].ShowInMenu = false;
+    ASSERT_TRUE(RegenerateMenus(state, site.folders()));
+    for (const QString& file : Files) {
+        const QList<MenuLink> menu = ReadMainMenu(pageText(site, file), templateIndex(site, state));
+        EXPECT_EQ(menu[3].label, QString()) << file.toStdString();
+        EXPECT_EQ(menu[3].target, QStringLiteral("picture-gallery.html"));
+    }
 }
 
 TEST(Menus, PagesWithoutTheItemOrTheMenuAreLeftUnchanged) {
