@@ -28,7 +28,7 @@ UploadReport UploadHostedFile(const Folders& folders, const FtpTarget& target,
         report.missingPage(QFileInfo(localFile).completeBaseName());
         return report;
     }
-    const QString staging = folders.WorkDir() + QLatin1String(StagingFileName);
+    const QString staging = StagingFile(folders);
     if (!SaveTextFile(PreparePhpPage(LoadTextFile(localFile), false, php), staging)) {
         report.localFileUnwritable(staging);
         return report;

@@ -5,9 +5,6 @@
 #include "site/folders.h"
 #include "site/site_state.h"
 
-// The staging file a page is prepared in before it is put.
-inline constexpr char StagingFileName[] = "uperdyup.html";
-
 // Puts every changed page, as a PHP wrapper "FileName.html.php", and the pictures those pages
 // use into target.folder on the service's FTP server, over one connection. A page's Changed
 // flag is cleared only when its put succeeded, so a failed page goes again next time.

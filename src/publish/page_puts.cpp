@@ -1,15 +1,20 @@
 #include "publish/page_puts.h"
 
-#include "publish/hosted_upload.h"
 #include "publish/image_asset_loop.h"
 #include "site/text_file.h"
 
+#include <QDir>
 #include <QFileInfo>
+
+QString StagingFile(const Folders& folders) {
+    QDir().mkpath(folders.WorkDir());
+    return folders.WorkDir() + QStringLiteral("uperdyup.html");
+}
 
 QString PutPages(FtpConnection& connection, SiteState& state, const Folders& folders,
                  const PagePutRule& rule, UploadReport& report) {
     const QString workDir = folders.WorkDir();
-    const QString staging = workDir + QLatin1String(StagingFileName);
+    const QString staging = StagingFile(folders);
     QString sent;
     for (int i = 0; i < state.pageCount() && !connection.broken(); ++i) {
         TSitePage& page = state.Pages[i];

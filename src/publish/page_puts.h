@@ -10,6 +10,10 @@
 // The steps both uploads share: each page goes through the staging file to the server, then
 // the pictures the sent pages use.
 
+// The staging file "uperdyup.html" in WorkDir that each file is prepared in before it is put;
+// WorkDir is created when missing.
+QString StagingFile(const Folders& folders);
+
 struct PagePutRule {
     bool changedOnly = false;                              // skip pages whose Changed is clear
     std::function<QString(const QString& html)> transform; // page text as it is sent
