@@ -31,13 +31,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(http.start());
         ASSERT_TRUE(ftp.start());
-        config.ServiceBaseUrl = http.baseUrl();
-        config.SiteDomain = QStringLiteral("sites.test");
-        config.ServiceFtpHost = QStringLiteral("127.0.0.1");
-        config.ServiceFtpPort = ftp.port();
-        config.ServiceFtpUser = ftp.user();
-        config.ServiceFtpPassword = ftp.password();
-        config.ServiceFtpPlaceholderPassword = ftp.password();
+        config = LocalServiceConfig(http, ftp);
     }
 
     AccountReply siteReply() const {

@@ -32,12 +32,7 @@ protected:
         ASSERT_TRUE(http.start());
         http.setReply(QStringLiteral("updatepages.php"), "ok");
         http.setReply(QStringLiteral("newunix.php"), "{{id}}");
-        config.ServiceBaseUrl = http.baseUrl();
-        config.SiteDomain = QStringLiteral("sites.test");
-        config.ServiceFtpHost = QStringLiteral("127.0.0.1");
-        config.ServiceFtpPort = ftp.port();
-        config.ServiceFtpUser = ftp.user();
-        config.ServiceFtpPassword = ftp.password();
+        config = LocalServiceConfig(http, ftp);
 
         state.Account.UnixName = QStringLiteral("mysite");
         state.Account.UnixCreated = true;

@@ -173,3 +173,16 @@ QString WriteServiceConfig(const QString& folder, const HttpService& http, int f
     writeFile(path, text.toUtf8());
     return path;
 }
+
+ServiceConfig LocalServiceConfig(const HttpService& http, const FtpServer& ftp) {
+    ServiceConfig config;
+    config.ServiceBaseUrl = http.baseUrl();
+    config.SiteDomain = QStringLiteral("sites.test");
+    config.ServiceFtpHost = QStringLiteral("127.0.0.1");
+    config.ServiceFtpPort = ftp.port();
+    config.ServiceFtpUser = ftp.user();
+    config.ServiceFtpPassword = ftp.password();
+    config.ServiceFtpPlaceholderPassword = ftp.password();
+    config.ShopBaseUrl = http.baseUrl();
+    return config;
+}

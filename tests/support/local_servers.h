@@ -1,5 +1,7 @@
 #pragma once
 
+#include "service/service_config.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -74,3 +76,7 @@ private:
 QString WriteServiceConfig(const QString& folder, const HttpService& http, int ftpPort,
                            const QString& ftpUser, const QString& ftpPassword,
                            const QString& placeholderPassword = QStringLiteral("placeholder"));
+
+// The service configuration of the local servers: the FTP server's one account serves both
+// the hosted upload and the placeholder page.
+ServiceConfig LocalServiceConfig(const HttpService& http, const FtpServer& ftp);
