@@ -1,13 +1,14 @@
 #include "publish/ftp_connection.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QUrl>
 
 namespace {
 
-size_t readFromFile(char* buffer, size_t size, size_t count, void* source) {
-    auto* file = static_cast<QFile*>(source);
-    const qint64 read = file->read(buffer, qint64(size * count));
+size_t readFromDevice(char* buffer, size_t size, size_t count, void* source) {
+    auto* device = static_cast<QIODevice*>(source);
+    const qint64 read = device->read(buffer, qint64(size * count));
     return read < 0 ? CURL_READFUNC_ABORT : size_t(read);
 }
 
@@ -68,9 +69,14 @@ FtpProblem FtpConnection::perform(const QString& subject) {
     if (!h)
         return {Kind::Unreachable, host_, false, true};
     const CURLcode code = curl_.perform();
-    long opened = 0;
-    curl_easy_getinfo(h, CURLINFO_NUM_CONNECTS, &opened);
-    connections_ += int(opened);
+    // A new control connection shows as a new local port (the count libcurl keeps also counts
+    // every data connection).
+    long localPort = 0;
+    curl_easy_getinfo(h, CURLINFO_LOCAL_PORT, &localPort);
+    if (localPort != 0 && localPort != controlPort_) {
+        controlPort_ = localPort;
+        ++connections_;
+    }
     if (code == CURLE_OK)
         return {};
 
@@ -113,21 +119,32 @@ FtpProblem FtpConnection::open(const QString& folder) {
     return changeFolder(folder);
 }
 
-FtpProblem FtpConnection::put(const QString& localPath, const QString& remoteName) {
+FtpProblem FtpConnection::upload(QIODevice& source, const QString& remoteName) {
     if (broken_)
         return {FtpProblem::Kind::PutFailed, remoteName, true, true};
-    QFile file(localPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {FtpProblem::Kind::PutFailed, remoteName, false, false};
     CURL* h = curl_.get();
     const QByteArray url = urlFor(remoteName);
     if (h) {
         curl_easy_setopt(h, CURLOPT_URL, url.constData());
         curl_easy_setopt(h, CURLOPT_NOBODY, 0L);
         curl_easy_setopt(h, CURLOPT_UPLOAD, 1L);
-        curl_easy_setopt(h, CURLOPT_READFUNCTION, readFromFile);
-        curl_easy_setopt(h, CURLOPT_READDATA, &file);
-        curl_easy_setopt(h, CURLOPT_INFILESIZE_LARGE, curl_off_t(file.size()));
+        curl_easy_setopt(h, CURLOPT_READFUNCTION, readFromDevice);
+        curl_easy_setopt(h, CURLOPT_READDATA, &source);
+        curl_easy_setopt(h, CURLOPT_INFILESIZE_LARGE, curl_off_t(source.size()));
     }
     return perform(remoteName);
+}
+
+FtpProblem FtpConnection::put(const QString& localPath, const QString& remoteName) {
+    QFile file(localPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {FtpProblem::Kind::PutFailed, remoteName, false, false};
+    return upload(file, remoteName);
+}
+
+FtpProblem FtpConnection::putData(const QByteArray& bytes, const QString& remoteName) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return upload(buffer, remoteName);
 }

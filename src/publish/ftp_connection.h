@@ -2,6 +2,7 @@
 
 #include "service/curl_easy.h"
 
+#include <QIODevice>
 #include <QString>
 
 // What went wrong in one FTP step.
@@ -27,6 +28,8 @@ public:
     FtpProblem open(const QString& folder);
     // Stores localPath as remoteName in the current folder.
     FtpProblem put(const QString& localPath, const QString& remoteName);
+    // Stores bytes as remoteName in the current folder.
+    FtpProblem putData(const QByteArray& bytes, const QString& remoteName);
     // Changes to folder, creating it when missing, like open().
     FtpProblem changeFolder(const QString& folder);
 
@@ -38,6 +41,7 @@ public:
 private:
     QByteArray urlFor(const QString& name) const;
     FtpProblem perform(const QString& subject);
+    FtpProblem upload(QIODevice& source, const QString& remoteName);
 
     CurlEasy curl_;
     QString host_;
@@ -46,5 +50,6 @@ private:
     QByteArray password_;
     QString folder_ = QStringLiteral("/");
     int connections_ = 0;
+    long controlPort_ = 0;
     bool broken_ = false;
 };

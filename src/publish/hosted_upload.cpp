@@ -20,22 +20,17 @@ UploadReport UploadHostedSite(SiteState& state, const Folders& folders, const Ft
     return report;
 }
 
-UploadReport UploadHostedFile(const Folders& folders, const FtpTarget& target,
-                              const QString& localFile, const QString& remoteName,
-                              const PhpPageTarget& php) {
+UploadReport UploadHostedFile(const FtpTarget& target, const QString& localFile,
+                              const QString& remoteName, const PhpPageTarget& php) {
     UploadReport report;
     if (!QFileInfo(localFile).isFile()) {
         report.missingPage(QFileInfo(localFile).completeBaseName());
         return report;
     }
-    const QString staging = StagingFile(folders);
-    if (!SaveTextFile(PreparePhpPage(LoadTextFile(localFile), false, php), staging)) {
-        report.localFileUnwritable(staging);
-        return report;
-    }
+    const QByteArray page = PageFileBytes(PreparePhpPage(LoadTextFile(localFile), false, php));
     FtpConnection connection(target.host, target.port, target.user, target.password);
     if (OpenConnection(connection, target, report)) {
-        const FtpProblem problem = connection.put(staging, remoteName + QStringLiteral(".php"));
+        const FtpProblem problem = connection.putData(page, remoteName + QStringLiteral(".php"));
         report.add(problem);
         if (problem.isNone())
             report.countPut();

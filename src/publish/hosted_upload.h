@@ -12,6 +12,5 @@ UploadReport UploadHostedSite(SiteState& state, const Folders& folders, const Ft
                               const PhpPageTarget& php);
 
 // Puts one local page, wrapped as PHP without picture rewriting, as remoteName + ".php".
-UploadReport UploadHostedFile(const Folders& folders, const FtpTarget& target,
-                              const QString& localFile, const QString& remoteName,
-                              const PhpPageTarget& php);
+UploadReport UploadHostedFile(const FtpTarget& target, const QString& localFile,
+                              const QString& remoteName, const PhpPageTarget& php);

@@ -3,18 +3,17 @@
 #include "publish/image_asset_loop.h"
 #include "site/text_file.h"
 
-#include <QDir>
+#include "site/windows1252.h"
+
 #include <QFileInfo>
 
-QString StagingFile(const Folders& folders) {
-    QDir().mkpath(folders.WorkDir());
-    return folders.WorkDir() + QStringLiteral("uperdyup.html");
+QByteArray PageFileBytes(const QString& text) {
+    return EncodeWindows1252(text) + "\r\n";
 }
 
 QString PutPages(FtpConnection& connection, SiteState& state, const Folders& folders,
                  const PagePutRule& rule, UploadReport& report) {
     const QString workDir = folders.WorkDir();
-    const QString staging = StagingFile(folders);
     QString sent;
     for (int i = 0; i < state.pageCount() && !connection.broken(); ++i) {
         TSitePage& page = state.Pages[i];
@@ -27,12 +26,9 @@ QString PutPages(FtpConnection& connection, SiteState& state, const Folders& fol
             continue;
         }
         const QString text = rule.transform(LoadTextFile(source));
-        if (!SaveTextFile(text, staging)) {
-            report.localFileUnwritable(staging);
-            return sent;
-        }
         sent += text;
-        const FtpProblem problem = connection.put(staging, fileName + rule.remoteSuffix);
+        const FtpProblem problem =
+            connection.putData(PageFileBytes(text), fileName + rule.remoteSuffix);
         report.add(problem);
         if (problem.isNone()) {
             page.Changed = false;

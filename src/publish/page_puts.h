@@ -10,9 +10,9 @@
 // The steps both uploads share: each page goes through the staging file to the server, then
 // the pictures the sent pages use.
 
-// The staging file "uperdyup.html" in WorkDir that each file is prepared in before it is put;
-// WorkDir is created when missing.
-QString StagingFile(const Folders& folders);
+// A page's text as it is sent: in the page files' code page, with the one line end a saved
+// page file gets. Pages go to the server from memory, without a staging file.
+QByteArray PageFileBytes(const QString& text);
 
 struct PagePutRule {
     bool changedOnly = false;                              // skip pages whose Changed is clear

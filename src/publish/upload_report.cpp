@@ -39,10 +39,6 @@ void UploadReport::missingPage(const QString& fileName) {
     addProblem(QStringLiteral("the page file %1.html is missing").arg(fileName));
 }
 
-void UploadReport::localFileUnwritable(const QString& path) {
-    addProblem(QStringLiteral("the file %1 could not be written").arg(path));
-}
-
 QString UploadReport::message() const {
     QStringList parts = problems_;
     if (!failedPuts_.isEmpty()) {

@@ -10,7 +10,6 @@ class UploadReport {
 public:
     void add(const FtpProblem& problem);
     void missingPage(const QString& fileName); // a page's file is not in WorkDir
-    void localFileUnwritable(const QString& path);
     void countPut() { ++filesPut_; }
     void setConnectionsOpened(int count) { connectionsOpened_ = count; }
 

@@ -17,7 +17,7 @@ void uploadPlaceholder(const Folders& folders, const ServiceConfig& config, cons
                            config.ServiceFtpPlaceholderPassword,
                            QStringLiteral("/tavosites/") + sentName + QLatin1Char('/')};
     const PhpPageTarget php{config.ServiceBaseUrl, sentName, state.SelectedTemplateIndex};
-    UploadHostedFile(folders, target, folders.appDataDir + PlaceholderPageFileName(),
+    UploadHostedFile(target, folders.appDataDir + PlaceholderPageFileName(),
                      QStringLiteral("index.html"), php);
 }
 

@@ -17,7 +17,7 @@ CurlEasy::~CurlEasy() {
 }
 
 CURLcode CurlEasy::perform() {
-    constexpr int WaitCapMs = 5;
+    constexpr int WaitCapMs = 1;
     if (!handle_ || !multi_)
         return CURLE_FAILED_INIT;
     if (curl_multi_add_handle(multi_, handle_) != CURLM_OK)

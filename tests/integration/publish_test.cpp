@@ -102,6 +102,8 @@ TEST_F(Publish, BasicSendsChangedPagesAsPhpWithTheirPictures) {
     ASSERT_TRUE(result.outcome.ok) << result.outcome.message.toStdString();
     EXPECT_EQ(result.outcome.next, ServiceOutcome::Next::PublishedPanel);
     EXPECT_EQ(result.addressLine, QStringLiteral("mysite.sites.test"));
+    EXPECT_EQ(result.connectionsOpened, 1);
+    EXPECT_EQ(result.filesPut, 4);
 
     EXPECT_EQ(ftp.files(), (QStringList{QStringLiteral("tavosites/mysite/index.html.php"),
                                         QStringLiteral("tavosites/mysite/tavo_img1.jpg"),
