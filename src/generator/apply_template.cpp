@@ -44,5 +44,8 @@ Result ApplyTemplate(SiteState& state, const Folders& folders) {
     // The regeneration leaves exactly the pages hidden whose ShowInMenu is false.
     result = FirstFailure(result, RegenerateMenus(state, folders));
     result = FirstFailure(result, LoadPageForEditing(state, folders, QStringLiteral("index")));
-    return FirstFailure(result, SaveAccount(state, folders));
+    result = FirstFailure(result, SaveAccount(state, folders));
+    // Every page now differs from its upload: keep that in the store, or a publish after a
+    // restart would leave the old design on the server.
+    return FirstFailure(result, SavePages(state, folders));
 }

@@ -11,6 +11,6 @@ Result ApplyTemplateToPages(SiteState& state, const Folders& folders);
 
 // The file work of giving the site the chosen template: its assets, every page rebuilt, the
 // menus regenerated with exactly the pages whose ShowInMenu is false hidden, page "index"
-// opened for editing and the account (with SelectedTemplateIndex) saved. The page table is
-// not saved. (The save lock is the window's.)
+// opened for editing, the account (with SelectedTemplateIndex) and the page table (with the
+// pages marked changed) saved. (The save lock is the window's.)
 Result ApplyTemplate(SiteState& state, const Folders& folders);

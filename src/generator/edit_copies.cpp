@@ -3,6 +3,7 @@
 #include "generator/link_rewriting.h"
 #include "generator/regions.h"
 #include "site/page_table.h"
+#include "site/settings_store.h"
 #include "site/text_file.h"
 
 #include <QDir>
@@ -53,9 +54,12 @@ Result SavePage(SiteState& state, const Folders& folders) {
                 .arg(state.CurrentPageFileName, copy));
     const Result written = SaveTextFile(MakeLinksReal(LoadTextFile(copy)),
                                         PageFilePath(folders, state.CurrentPageFileName));
-    if (written)
-        state.PageModified = false;
-    return written;
+    if (!written)
+        return written;
+    state.PageModified = false;
+    // The page's Changed mark, set when its region was edited, must survive a restart so the
+    // next publish uploads the page.
+    return SavePages(state, folders);
 }
 
 Result PreviewSite(const SiteState& state, const Folders& folders, QString* previewFile) {

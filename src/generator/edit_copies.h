@@ -17,9 +17,10 @@ QString PreviewFilePath(const Folders& folders, const QString& fileName);
 // changes (the previous editing copy stays as it was).
 Result LoadPageForEditing(SiteState& state, const Folders& folders, const QString& fileName);
 
-// Writes the editing copy, links made real, to the current page's file and clears
-// PageModified. Nothing happens without an open page; a missing editing copy is reported
-// rather than saved over the page. (The save lock is the window's.)
+// Writes the editing copy, links made real, to the current page's file, clears PageModified
+// and saves the page table (so the page's Changed mark is kept). Nothing happens without an open
+// page; a missing editing copy is reported rather than saved over the page. (The save lock is the
+// window's.)
 Result SavePage(SiteState& state, const Folders& folders);
 
 // Refreshes every page's preview copy and the pictures "tavo_img1.jpg" ... up to the first

@@ -138,3 +138,5 @@ Result CreateSiteRun(SiteState& state, const Folders& folders) {
     state = std::move(next);
     return Result::success();
 }
+
+int NewSiteExtraWaitMs(qint64 elapsedMs) { return elapsedMs < 2000 ? 2000 : 0; }

@@ -19,3 +19,7 @@ Result CreateSiteRun(SiteState& state, const Folders& folders);
 // Copies the chosen template's "bin/" into WorkDir "bin/" and "preview/bin/" after clearing
 // their top-level files.
 void InstallTemplateAssets(const QString& templateFolder, const Folders& folders);
+
+// The worker's wait at the end of a creation that took elapsedMs: one faster than 2000 ms
+// waits a further full 2000 ms, so the busy overlay stays up long enough to be read.
+int NewSiteExtraWaitMs(qint64 elapsedMs);

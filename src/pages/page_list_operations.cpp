@@ -2,6 +2,7 @@
 
 #include "generator/menus.h"
 #include "generator/result_chain.h"
+#include "pages/page_operations.h"
 #include "site/page_table.h"
 #include "site/settings_store.h"
 
@@ -32,6 +33,5 @@ Result MovePageInList(SiteState& state, const Folders& folders, int from, int to
         return noSuchRow(to);
     MovePage(state, from, to);
     state.SelectedPageIndex = -1;
-    const Result saved = SavePages(state, folders);
-    return FirstFailure(saved, RegenerateMenus(state, folders));
+    return RegenerateMenusAndSavePages(state, folders);
 }

@@ -77,12 +77,14 @@ bool moveFile(const QString& from, const QString& to) {
     return QFile::rename(from, to);
 }
 
-Result savePagesAndRegenerate(SiteState& state, const Folders& folders) {
-    const Result saved = SavePages(state, folders);
-    return FirstFailure(saved, RegenerateMenus(state, folders));
-}
-
 } // namespace
+
+// The regeneration marks every page changed; saving after it keeps those marks in the store,
+// so a publish after a restart still uploads the pages whose menus changed.
+Result RegenerateMenusAndSavePages(SiteState& state, const Folders& folders) {
+    const Result regenerated = RegenerateMenus(state, folders);
+    return FirstFailure(SavePages(state, folders), regenerated);
+}
 
 Result NewPage(SiteState& state, const Folders& folders, PageNameFields& fields) {
     if (const Result checked = CheckPageNameFields(state, fields); !checked)
@@ -98,7 +100,7 @@ Result NewPage(SiteState& state, const Folders& folders, PageNameFields& fields)
 
     setHead(appendNewPage(state, fields), ReadPageHead(text));
     const Result opened = LoadPageForEditing(state, folders, fields.FileName);
-    return FirstFailure(opened, savePagesAndRegenerate(state, folders));
+    return FirstFailure(opened, RegenerateMenusAndSavePages(state, folders));
 }
 
 Result SavePageAs(SiteState& state, const Folders& folders, PageNameFields& fields) {
@@ -120,7 +122,7 @@ Result SavePageAs(SiteState& state, const Folders& folders, PageNameFields& fiel
     const TPageHead head{original.WindowTitle, original.Description, original.Keywords};
     setHead(appendNewPage(state, fields), head);
     state.PageModified = true;
-    return savePagesAndRegenerate(state, folders);
+    return RegenerateMenusAndSavePages(state, folders);
 }
 
 Result RenamePage(SiteState& state, const Folders& folders, PageNameFields& fields) {
@@ -150,7 +152,7 @@ Result RenamePage(SiteState& state, const Folders& folders, PageNameFields& fiel
     SelectPage(state, d);
     page.Label_ = fields.Label;
     page.Changed = true;
-    return savePagesAndRegenerate(state, folders);
+    return RegenerateMenusAndSavePages(state, folders);
 }
 
 Result DeletePage(SiteState& state, const Folders& folders) {
@@ -165,7 +167,7 @@ Result DeletePage(SiteState& state, const Folders& folders) {
     QFile::remove(PreviewFilePath(folders, name));
     QFile::remove(PageFilePath(folders, name));
     const Result opened = LoadPageForEditing(state, folders, state.CurrentPageFileName);
-    return FirstFailure(opened, savePagesAndRegenerate(state, folders));
+    return FirstFailure(opened, RegenerateMenusAndSavePages(state, folders));
 }
 
 TPageHead OpenPageHead(const SiteState& state, const Folders& folders) {

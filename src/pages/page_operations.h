@@ -10,6 +10,9 @@
 // (CurrentPageFileName), saves the page table and regenerates the menus as its dialog does,
 // and on a refused check changes nothing and says which field to focus.
 
+// The menus of every page rebuilt, then the page table saved with the pages marked changed.
+Result RegenerateMenusAndSavePages(SiteState& state, const Folders& folders);
+
 // A new page from the template's "index.html", opened for editing. Its record starts fresh,
 // with the head values of its file.
 Result NewPage(SiteState& state, const Folders& folders, PageNameFields& fields);

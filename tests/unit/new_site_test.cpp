@@ -61,6 +61,12 @@ TEST(NewSiteName, ChecksAndShortName) {
     EXPECT_EQ(CleanPageFileName(QStringLiteral(" My Page!. ")), QStringLiteral("My-Page"));
 }
 
+TEST(NewSiteName, ShortCreationsWaitAFullTwoSeconds) {
+    EXPECT_EQ(NewSiteExtraWaitMs(300), 2000);
+    EXPECT_EQ(NewSiteExtraWaitMs(1999), 2000);
+    EXPECT_EQ(NewSiteExtraWaitMs(2000), 0);
+}
+
 struct NewSite : ::testing::Test {
     FixtureSite site;
     SiteState state;
@@ -164,6 +170,7 @@ TEST_F(NewSite, ApplyingAnotherTemplateKeepsRegionsHeadsAndHiddenPages) {
         LoadTextFile(shopPath).replace(QStringLiteral("tavodiv3"), QStringLiteral("other3")),
         shopPath);
     state.Pages[4].ShowInMenu = false;
+    state.Account.UnixName = QStringLiteral("shop");
     ASSERT_TRUE(SaveAccount(state, site.folders()));
 
     ASSERT_TRUE(SelectGalleryEntry(state, site.folders(), 1));
@@ -198,7 +205,9 @@ TEST_F(NewSite, ApplyingAnotherTemplateKeepsRegionsHeadsAndHiddenPages) {
         ReadFile(EditingCopyPath(site.folders())).contains(QStringLiteral("<!-- Team -->")));
     SiteState stored;
     LoadAccount(stored, site.folders());
+    LoadSite(stored, site.folders());
     EXPECT_EQ(stored.SelectedTemplateIndex, 1);
+    EXPECT_TRUE(stored.Pages[5].Changed);
 }
 
 } // namespace

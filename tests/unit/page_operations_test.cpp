@@ -142,6 +142,7 @@ TEST_F(PageOps, RenameMovesTheFilesAndSavingFollowsTheNewName) {
 
     ASSERT_TRUE(WriteRegionToEditingCopy(state, folders(), 3, QStringLiteral("saved later")));
     ASSERT_TRUE(SavePage(state, folders()));
+    EXPECT_TRUE(stored().Pages[1].Changed);
     EXPECT_EQ(GetRegionHtml(page(QStringLiteral("Team")), 3), QStringLiteral("saved later"));
 
     // Onto another page's name: refused.
@@ -223,6 +224,9 @@ TEST_F(PageOps, MovingAndHidingRewriteEveryMenu) {
     EXPECT_TRUE(state.Pages[2].IsHomePage);
     EXPECT_EQ(state.SelectedPageIndex, -1);
     EXPECT_EQ(stored().PageSelector, state.PageSelector);
+    // The regeneration's changed marks reach the store, so a later publish uploads every page.
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(stored().Pages[i].Changed) << i;
     // The first page in order takes the home item's markup.
     const QString index = LoadTextFile(TemplateFolder(folders(), 1) + QStringLiteral("index.html"));
     const QList<MenuLink> menu = ReadMainMenu(page(QStringLiteral("about-us")), index);
