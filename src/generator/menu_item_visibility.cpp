@@ -6,7 +6,12 @@ bool HideMenuItem(QString& page, const QString& label) {
     const qsizetype menu = page.indexOf(MainMenuMarker());
     if (menu < 0 || label.isEmpty())
         return false;
-    const qsizetype at = page.indexOf(QLatin1Char('>') + label, menu, Qt::CaseInsensitive);
+    // An item whose whole text is the label comes first, so hiding "About" does not take the
+    // "About Us" item that happens to stand before it.
+    qsizetype at =
+        page.indexOf(QLatin1Char('>') + label + QLatin1Char('<'), menu, Qt::CaseInsensitive);
+    if (at < 0)
+        at = page.indexOf(QLatin1Char('>') + label, menu, Qt::CaseInsensitive);
     if (at < 0)
         return false;
     const qsizetype b = at + 1;

@@ -1,4 +1,5 @@
 #include "generator/edit_copies.h"
+#include "generator/menu_item_visibility.h"
 #include "generator/menus.h"
 #include "generator/template_library.h"
 #include "site/text_file.h"
@@ -209,6 +210,42 @@ TEST(Menus, NoTemplateIsReported) {
     SiteState state;
     site.makeSite(state, {"index"}, {"Home"});
     EXPECT_FALSE(RegenerateMenus(state, site.folders()));
+}
+
+} // namespace
+
+namespace {
+
+struct VisibilityCase {
+    const char* name;
+    const char* page;
+    const char* label;
+    bool hide;
+    const char* result; // nullptr: unchanged
+};
+
+const VisibilityCase VisibilityCases[] = {
+    {"hides the item whose text is the label", "sys_navigation<a>About Us</a><a>About</a>", "About",
+     true, "sys_navigation<a>About Us</a><a><!-- About --></a>"},
+    {"a label that only begins an item still hides it", "sys_navigation<a>About Us</a>", "about",
+     true, "sys_navigation<a><!-- about --></a>"},
+    {"text before the menu is not searched", "<title>Shop</title>sys_navigation<a>Home</a>", "Shop",
+     true, nullptr},
+    {"no menu marker", "<a>Shop</a>", "Shop", true, nullptr},
+    {"showing puts the label before its comment", "sys_navigation<a><!-- Shop --></a>", "Shop",
+     false, "sys_navigation<a>Shop<!-- Shop --></a>"},
+    {"showing a visible item changes nothing", "sys_navigation<a>Shop</a>", "Shop", false, nullptr},
+};
+
+TEST(MenuItemVisibility, HideAndShowOnePage) {
+    for (const VisibilityCase& c : VisibilityCases) {
+        SCOPED_TRACE(c.name);
+        QString page = QString::fromUtf8(c.page);
+        const QString label = QString::fromUtf8(c.label);
+        const bool changed = c.hide ? HideMenuItem(page, label) : ShowMenuItem(page, label);
+        EXPECT_EQ(changed, c.result != nullptr);
+        EXPECT_EQ(page, QString::fromUtf8(c.result ? c.result : c.page));
+    }
 }
 
 } // namespace
