@@ -23,7 +23,9 @@ const QByteArray TrickyPage = "<html><body>\r\n"
                               "</body></html>\r\n";
 const QByteArray HomePage =
     "<html><body><img src=\"tavo_img1.jpg\"><p>caf\xE9</p></body></html>\r\n";
-const QByteArray QuietPage = "<html><body><img src=\"tavo_img3.jpg\"></body></html>\r\n";
+// Still shows the design's default picture next to one of its own.
+const QByteArray QuietPage =
+    "<html><body><img src=\"img.jpg\"><img src=\"tavo_img3.jpg\"></body></html>\r\n";
 
 class Publish : public ::testing::Test {
 protected:
@@ -40,7 +42,7 @@ protected:
         AddSitePage(state, folders, QStringLiteral("index"), HomePage, true);
         AddSitePage(state, folders, QStringLiteral("tricky"), TrickyPage, true);
         AddSitePage(state, folders, QStringLiteral("quiet"), QuietPage, false);
-        for (const char* image : {"tavo_img1.jpg", "tavo_img2.jpg", "tavo_img3.jpg"})
+        for (const char* image : {"img.jpg", "tavo_img1.jpg", "tavo_img2.jpg", "tavo_img3.jpg"})
             WriteWorkFile(folders, QLatin1String(image), QByteArray("JPEG ") + image);
         WriteWorkFile(folders, QStringLiteral("bin/style.css"), "body{}");
         SaveAccount(state, folders);
@@ -153,12 +155,12 @@ TEST_F(Publish, GoldSendsEverythingToTheOwnServerFolder) {
     const PublishOutcome result = PublishRun(state, folders, config);
     ASSERT_TRUE(result.outcome.ok) << result.outcome.message.toStdString();
     EXPECT_EQ(result.addressLine, QStringLiteral("To your custom domain."));
-    EXPECT_EQ(
-        ftp.files(),
-        (QStringList{QStringLiteral("www/bin/logo.png"), QStringLiteral("www/bin/style.css"),
-                     QStringLiteral("www/index.html"), QStringLiteral("www/quiet.html"),
-                     QStringLiteral("www/tavo_img1.jpg"), QStringLiteral("www/tavo_img2.jpg"),
-                     QStringLiteral("www/tavo_img3.jpg"), QStringLiteral("www/tricky.html")}));
+    EXPECT_EQ(ftp.files(),
+              (QStringList{QStringLiteral("www/bin/logo.png"), QStringLiteral("www/bin/style.css"),
+                           QStringLiteral("www/img.jpg"), QStringLiteral("www/index.html"),
+                           QStringLiteral("www/quiet.html"), QStringLiteral("www/tavo_img1.jpg"),
+                           QStringLiteral("www/tavo_img2.jpg"), QStringLiteral("www/tavo_img3.jpg"),
+                           QStringLiteral("www/tricky.html")}));
     EXPECT_EQ(ftp.connectionCount(), 1);
     // Plain HTML: no wrapping, no escaping (the page file is written back with one more line
     // end, as every page file is).

@@ -34,6 +34,32 @@ TEST(ImageAssetLoop, StopsAtTheFirstGapInTextOrFolder) {
     EXPECT_TRUE(scan(QStringLiteral("x tavo_img2.jpg")).isEmpty());
 }
 
+TEST(ImageAssetLoop, SendsTheDefaultPictureOnlyWhenAPageShowsIt) {
+    QTemporaryDir dir;
+    const QString work = dir.path() + QLatin1Char('/');
+    for (const char* name : {"img.jpg", "tavo_img1.jpg"}) {
+        QFile file(work + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const auto scan = [&](const QString& text) {
+        QStringList names;
+        ImageAssetLoop(text, work, [&](const QString& name) { names << name; });
+        return names.join(QLatin1Char(' '));
+    };
+    const std::pair<const char*, const char*> cases[] = {
+        {R"(<img src="img.jpg">)", "img.jpg"},
+        {R"(<img src="img.jpg"> <img src="tavo_img1.jpg">)", "img.jpg tavo_img1.jpg"},
+        {R"(<img src="bin/hero-img.jpg"> x tavo_img1.jpg)", "tavo_img1.jpg"},
+        {R"(<img src="bin/heroimg.jpg">)", ""},
+        {"no pictures", ""},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(scan(QString::fromUtf8(text)), QLatin1String(expected)) << text;
+
+    QFile::remove(work + QStringLiteral("img.jpg"));
+    EXPECT_EQ(scan(QStringLiteral(R"(<img src="img.jpg">)")), QString());
+}
+
 struct FtpCheckCase {
     const char16_t* host;
     const char16_t* user;
