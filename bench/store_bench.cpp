@@ -49,9 +49,14 @@ int main(int argc, char** argv) {
     const SiteState table = fullTable();
     const int runs = 7;
 
+    // The account comes first, as in use; every run but the first then saves over the table
+    // the run before left, the way a site's store is rewritten while it is being edited.
+    SiteState withAccount;
+    withAccount.Account.UnixName = "bench";
+    SaveAccount(withAccount, folders);
+
     std::vector<double> save, load, floorWrite, floorRead;
     for (int r = 0; r < runs; ++r) {
-        QFile::remove(folders.settingsFile);
         QElapsedTimer t;
         t.start();
         if (!SavePages(table, folders)) {
@@ -64,16 +69,6 @@ int main(int argc, char** argv) {
         SiteState loaded;
         LoadSite(loaded, folders);
         load.push_back(t.nsecsElapsed() / 1e6);
-        if (loaded.pageCount() != 0) { // no UnixName stored: LoadSite stops early
-            std::fprintf(stderr, "unexpected pages\n");
-            return 1;
-        }
-        SiteState withAccount;
-        withAccount.Account.UnixName = "bench";
-        SaveAccount(withAccount, folders);
-        t.restart();
-        LoadSite(loaded, folders);
-        load.back() = t.nsecsElapsed() / 1e6;
         if (loaded.pageCount() != PageCapacity) {
             std::fprintf(stderr, "loaded %d pages\n", loaded.pageCount());
             return 1;

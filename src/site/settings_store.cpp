@@ -70,7 +70,6 @@ public:
         size_ = std::size_t(end - buffer_);
     }
     operator std::string_view() const { return {buffer_, size_}; }
-    QByteArray bytes() const { return QByteArray(buffer_, qsizetype(size_)); }
 
 private:
     char buffer_[40];
@@ -229,16 +228,16 @@ Result SavePages(const SiteState& state, const Folders& folders) {
     const std::optional<int> oldLast = decimal(store.read("PageCount"));
     const int count = state.pageCount();
 
-    StoreFile::NewValues values;
-    values.reserve(std::size_t(count) * 15 + 1);
-    values.emplace_back("PageCount", QString::number(count - 1));
-    for (int i = 0; i < count; ++i) {
-        const TSitePage& page = state.Pages[i];
-        for (const PageTextField& f : PageTextFields)
-            values.emplace_back(indexed(f.prefix, i).bytes(), page.*f.field);
-        for (const PageFlagField& f : PageFlagFields)
-            values.emplace_back(indexed(f.prefix, i).bytes(), boolText(page.*f.field));
-    }
+    const auto writeTable = [&](StoreValueWriter& writer) {
+        writer.add("PageCount", QString::number(count - 1));
+        for (int i = 0; i < count; ++i) {
+            const TSitePage& page = state.Pages[i];
+            for (const PageTextField& f : PageTextFields)
+                writer.add(indexed(f.prefix, i), page.*f.field);
+            for (const PageFlagField& f : PageFlagFields)
+                writer.add(indexed(f.prefix, i), boolText(page.*f.field));
+        }
+    };
 
     const auto drop = [&](std::string_view name) {
         if (name == "PageCount")
@@ -251,7 +250,8 @@ Result SavePages(const SiteState& state, const Folders& folders) {
             return true;
         return page.index < count && (text || isFlagPrefix(page.prefix)); // written anew
     };
-    return store.save(drop, values);
+    // About a line of name and value per text, as the old table took.
+    return store.save(drop, writeTable, qsizetype(count) * 15 * 48);
 }
 
 Result SaveOwnFtpSettings(const SiteState& state, const Folders& folders) {

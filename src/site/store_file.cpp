@@ -3,10 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cerrno>
 #include <fcntl.h>
+#include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -86,6 +89,14 @@ bool preparePrivateFile(const QString& path) {
     return true;
 }
 
+// FNV-1a: names are short, and this spreads "Page_Text1_0" ... "Page_Text1_1000" well.
+std::uint32_t nameHash(std::string_view name) {
+    std::uint32_t hash = 2166136261u;
+    for (const char c : name)
+        hash = (hash ^ std::uint8_t(c)) * 16777619u;
+    return hash;
+}
+
 QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -120,34 +131,41 @@ void AppendStoreValue(QByteArray& out, const QString& value) {
 }
 
 QByteArray EncodeStoreValue(const QString& value) {
-    QString out;
-    out.reserve(value.size() + 8);
+    // Built in a standard string: appending one character at a time to a QString is slow.
+    std::u16string out;
+    out.reserve(std::size_t(value.size()) + 8);
+    const auto appendHex = [&out](char16_t c) {
+        out += u"\\x";
+        out += QString::number(c, 16).toStdU16String();
+    };
     bool needsQuotes = false;
     bool escapeNextIfHex = false;
     if (value.startsWith(QLatin1Char('@')))
-        out += QLatin1Char('@'); // a leading @ marks typed values; double it to stay text
+        out += u'@'; // a leading @ marks typed values; double it to stay text
     for (const QChar ch : value) {
         const char16_t c = ch.unicode();
         if (c == ';' || c == ',' || c == '=')
             needsQuotes = true;
         if (escapeNextIfHex && isHexDigit(c)) {
-            out += QStringLiteral("\\x") + QString::number(c, 16);
+            appendHex(c);
             continue;
         }
         escapeNextIfHex = false;
         if (const char16_t letter = escapeLetter(c)) {
-            out += QLatin1Char('\\');
-            out += QChar(letter);
+            out += u'\\';
+            out += letter;
         } else if (c < 0x20 || c == 0x7F) {
-            out += QStringLiteral("\\x") + QString::number(c, 16);
+            appendHex(c);
             escapeNextIfHex = true;
         } else {
-            out += ch;
+            out += c;
         }
     }
-    if (needsQuotes || out.startsWith(QLatin1Char(' ')) || out.endsWith(QLatin1Char(' ')))
-        out = QLatin1Char('"') + out + QLatin1Char('"');
-    return out.toUtf8();
+    if (needsQuotes || (!out.empty() && (out.front() == u' ' || out.back() == u' '))) {
+        out.insert(out.begin(), u'"');
+        out += u'"';
+    }
+    return QString::fromStdU16String(out).toUtf8();
 }
 
 // Reads "\x" followed by up to four hex digits, or "\" and octal digits, from text at i.
@@ -168,7 +186,9 @@ char16_t numericEscape(const QString& text, qsizetype& i, int base, int maxDigit
 QString DecodeStoreValue(std::string_view raw) {
     raw = trimmed(raw);
     const QString text = QString::fromUtf8(raw.data(), qsizetype(raw.size()));
-    if (raw.find_first_of("\"\\,@") == std::string_view::npos)
+    // A plain loop: find_first_of looks up each character in the set with a call of its own.
+    if (std::none_of(raw.begin(), raw.end(),
+                     [](char c) { return c == '"' || c == '\\' || c == ',' || c == '@'; }))
         return text;
 
     // Quoted stretches, escapes, and commas outside quotes (a list: its items joined).
@@ -232,26 +252,73 @@ StoreFile::StoreFile(const QString& path) : path_(path), bytes_(readAll(path)) {
         }
         lines_.push_back(line);
     }
-    values_.reserve(lines_.size());
-    for (const Line& line : lines_)
-        if (!line.name.empty())
-            values_[line.name] = line.value;
+    std::size_t capacity = 16;
+    while (capacity < lines_.size() * 2)
+        capacity *= 2;
+    slots_.assign(capacity, 0);
+    const std::size_t mask = capacity - 1;
+    for (std::size_t n = 0; n < lines_.size(); ++n) {
+        const std::string_view name = lines_[n].name;
+        if (name.empty())
+            continue;
+        const std::uint32_t hash = nameHash(name);
+        for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+            std::uint64_t& slot = slots_[at];
+            // A name given twice keeps its last value, as QSettings reads it.
+            if (slot == 0 ||
+                (slot >> 32 == hash && lines_[(slot & 0xffffffffu) - 1].name == name)) {
+                slot = std::uint64_t(hash) << 32 | (n + 1);
+                break;
+            }
+        }
+    }
+}
+
+const StoreFile::Line* StoreFile::find(std::string_view name) const {
+    const std::uint32_t hash = nameHash(name);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t at = hash & mask; slots_[at] != 0; at = (at + 1) & mask) {
+        const std::uint64_t slot = slots_[at];
+        const Line& line = lines_[(slot & 0xffffffffu) - 1];
+        if (slot >> 32 == hash && line.name == name)
+            return &line;
+    }
+    return nullptr;
 }
 
 QString StoreFile::read(std::string_view name) const {
-    const auto it = values_.find(name);
-    return it == values_.end() ? QString() : DecodeStoreValue(it->second);
+    const Line* line = find(name);
+    return line ? DecodeStoreValue(line->value) : QString();
+}
+
+void StoreValueWriter::add(std::string_view name, const QString& value) {
+    out_.append(name.data(), qsizetype(name.size()));
+    out_ += '=';
+    AppendStoreValue(out_, value);
+    out_ += '\n';
 }
 
 Result StoreFile::save(const std::function<bool(std::string_view)>& drop,
                        const NewValues& newValues) const {
+    return save(
+        drop,
+        [&newValues](StoreValueWriter& writer) {
+            for (const auto& [name, value] : newValues)
+                writer.add(std::string_view(name.constData(), std::size_t(name.size())), value);
+        },
+        qsizetype(newValues.size()) * 48);
+}
+
+Result StoreFile::save(const std::function<bool(std::string_view)>& drop,
+                       const std::function<void(StoreValueWriter&)>& writeNew,
+                       qsizetype extraBytes) const {
     const Result failed =
         Result::failure(QStringLiteral("The settings could not be saved to %1.").arg(path_));
     if (!preparePrivateFile(path_))
         return failed;
 
     QByteArray out;
-    out.reserve(bytes_.size() + qsizetype(newValues.size()) * 48 + 16);
+    out.reserve(bytes_.size() + extraBytes + 16);
     out += GeneralSection.data();
     out += '\n';
     for (const Line& line : lines_) {
@@ -260,12 +327,8 @@ Result StoreFile::save(const std::function<bool(std::string_view)>& drop,
         out.append(line.text.data(), qsizetype(line.text.size()));
         out += '\n';
     }
-    for (const auto& [name, value] : newValues) {
-        out += name;
-        out += '=';
-        AppendStoreValue(out, value);
-        out += '\n';
-    }
+    StoreValueWriter writer(out);
+    writeNew(writer);
     if (!rest_.empty()) {
         out += '\n';
         out.append(rest_.data(), qsizetype(rest_.size()));
@@ -278,8 +341,28 @@ Result StoreFile::save(const std::function<bool(std::string_view)>& drop,
     return Result::success();
 }
 
-StoreLock::StoreLock(const QString& path) : lock_(path + QStringLiteral(".lock")) {
+StoreLock::StoreLock(const QString& path, int waitMs) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    lock_.setStaleLockTime(10000);
-    locked_ = lock_.tryLock(10000);
+    // Not ".lock": that is the name QSettings gives its own lock files, which are removed
+    // after use, while this one stays.
+    const QByteArray lockPath = QFile::encodeName(path + QStringLiteral(".flock"));
+    const int fd = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (fd < 0)
+        return;
+    constexpr int pauseMs = 5;
+    for (int waited = 0;; waited += pauseMs) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            fd_ = fd;
+            return;
+        }
+        if ((errno != EWOULDBLOCK && errno != EINTR) || waited >= waitMs)
+            break;
+        ::usleep(pauseMs * 1000);
+    }
+    ::close(fd);
+}
+
+StoreLock::~StoreLock() {
+    if (fd_ >= 0)
+        ::close(fd_);
 }

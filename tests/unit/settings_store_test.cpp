@@ -5,7 +5,10 @@
 
 #include <QFile>
 #include <QSettings>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -198,6 +201,28 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeWrittenIsReported) {
 namespace {
 
 // The store file stays readable by QSettings, and values of every shape survive a save.
+TEST(StoreLock, OneSaverAtATimeAndNoLockOutlivesItsHolder) {
+    TempHome home;
+    const QString store = home.folders().settingsFile;
+    {
+        const StoreLock first(store);
+        ASSERT_TRUE(first.locked());
+        EXPECT_FALSE(StoreLock(store, 20).locked());
+    }
+    EXPECT_TRUE(StoreLock(store, 0).locked());
+
+    // A process that dies holding the lock, however it dies, frees it at once.
+    const pid_t child = fork();
+    if (child == 0) {
+        const StoreLock held(home.folders().settingsFile);
+        ::raise(SIGKILL);
+    }
+    ASSERT_GT(child, 0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(StoreLock(store, 0).locked());
+}
+
 TEST(StoreFile, ValuesRoundTripThroughTheFileAndQSettings) {
     const QString values[] = {"",
                               "plain",
