@@ -2,6 +2,7 @@
 #include "support/fixture_template.h"
 #include "support/temp_home.h"
 
+#include <QCursor>
 #include <QDir>
 #include <QEnterEvent>
 #include <QImage>
@@ -160,6 +161,26 @@ TEST(GalleryLibraryTest, BuildsOneEntryPerBundledTemplate) {
         EXPECT_EQ(thumb->pixmap().size(), shot.size());
         EXPECT_EQ(thumb->pos(), QPoint(e.ThumbLeft, e.ThumbTop));
     }
+}
+
+TEST(GalleryLibraryTest, ThePreviewButtonShownUnderARestingPointerKeepsTheHover) {
+    TempHome home;
+    SiteState state;
+    GalleryScreen g(state, home.folders());
+    auto* thumb = g.child(QStringLiteral("_0"));
+    auto* tick = g.child(QStringLiteral("HoverTick"));
+    auto* preview = g.child(QStringLiteral("Image29"));
+    ASSERT_TRUE(thumb && tick && preview);
+    // A point of the thumbnail that the Preview button covers once it is shown.
+    const QPoint shared = QPoint(256 - 10 + 4, -10 + 50 + 10 + 4);
+    ASSERT_TRUE(thumb->rect().contains(shared));
+    QCursor::setPos(thumb->mapToGlobal(shared));
+    SendEnter(thumb);
+    SendLeave(thumb); // the button took the pointer from the thumbnail
+    EXPECT_TRUE(tick->isVisible() && preview->isVisible());
+    QCursor::setPos(g.screen.mapToGlobal(QPoint(g.screen.width() - 2, 2)));
+    SendLeave(preview);
+    EXPECT_FALSE(tick->isVisible() || preview->isVisible());
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 
 namespace {
 constexpr int BarHeight = 25;
+// Room kept right of the back link.
+constexpr int BackLinkMargin = 8;
 // The browser's own border lies outside the area that shows it.
 constexpr int BrowserBorder = 3;
 } // namespace
@@ -59,7 +61,9 @@ void PreviewPanel::Layout() {
     if (QWidget* parent = parentWidget())
         setGeometry(0, 0, parent->width(), parent->height());
     bar_->setGeometry(0, 0, width(), BarHeight);
-    backArrow_->move(width() - 130, (BarHeight - backArrow_->height()) / 2);
+    // 130 from the right edge, further left when the link's text would not fit.
+    const int arrowLeft = qMin(width() - 130, width() - BackLinkMargin - backLink_->width() - 30);
+    backArrow_->move(arrowLeft, (BarHeight - backArrow_->height()) / 2);
     backLink_->move(backArrow_->x() + 30, (BarHeight - backLink_->height()) / 2);
     browserArea_->setGeometry(0, BarHeight, width(), height() - BarHeight);
     browser_->setGeometry(-BrowserBorder, -BrowserBorder, browserArea_->width() + BrowserBorder,

@@ -3,6 +3,7 @@
 #include "generator/ui/click_event.h"
 #include "generator/ui/gallery_pictures.h"
 
+#include <QCursor>
 #include <QEvent>
 #include <QLabel>
 #include <QScrollArea>
@@ -44,6 +45,9 @@ TemplateGallery::TemplateGallery(QWidget* screen, SiteState& state, const Folder
     content_->setPalette(white);
     content_->resize(0, 0);
     scroll_->setWidget(content_);
+    // White also beside and below a grid smaller than the area.
+    scroll_->viewport()->setObjectName(QStringLiteral("GalleryViewport"));
+    scroll_->viewport()->setStyleSheet(QStringLiteral("#GalleryViewport { background: white; }"));
 
     const QPixmap tick = GalleryTickPicture();
     hoverTick_ = PictureLabel(content_, QStringLiteral("HoverTick"), tick, tick.size());
@@ -131,7 +135,26 @@ void TemplateGallery::enterEntry(int k) {
     hovered_ = k;
 }
 
+bool TemplateGallery::pointerOnHoveredEntry() const {
+    const QPoint global = QCursor::pos();
+    if (!scroll_->viewport()->rect().contains(scroll_->viewport()->mapFromGlobal(global)))
+        return false;
+    const QPoint at = content_->mapFromGlobal(global);
+    const QList<QWidget*> parts = {
+        content_->findChild<QWidget*>(QStringLiteral("_%1").arg(hovered_)),
+        content_->findChild<QWidget*>(QStringLiteral("_r%1").arg(hovered_)), hoverTick_,
+        previewButton_};
+    for (const QWidget* part : parts)
+        if (part && part->isVisible() && part->geometry().contains(at))
+            return true;
+    return false;
+}
+
 void TemplateGallery::leaveEntry() {
+    // Showing the tick or the Preview button under a resting pointer takes the pointer from
+    // the thumbnail; hiding them then would give it back, and so on without end.
+    if (pointerOnHoveredEntry())
+        return;
     hoverTick_->hide();
     previewButton_->hide();
 }

@@ -47,6 +47,9 @@ protected:
 private:
     void enterEntry(int k);
     void leaveEntry();
+    // The pointer is over a part of the hovered entry: its thumbnail, its reflection, the
+    // hover tick or the Preview button.
+    bool pointerOnHoveredEntry() const;
     void placeTick(QLabel* tick, int k);
     int scrollPosition() const;
 
