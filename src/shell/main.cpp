@@ -1,4 +1,5 @@
 // Tavo Website Builder: the window program.
+#include "shell/site_screens.h"
 #include "shell/startup.h"
 
 #include <QApplication>
@@ -12,5 +13,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     SiteState state;
     const Folders folders = Folders::fromEnvironment();
-    return RunProgram(app, state, folders, {});
+    // Without a readable configuration the service keeps its defaults and a login is refused.
+    ServiceConfig service;
+    LoadServiceConfig(folders.appDataDir + QStringLiteral("service.ini"), service);
+    ShellHooks hooks;
+    InstallSiteScreens(hooks, service);
+    return RunProgram(app, state, folders, std::move(hooks));
 }

@@ -70,6 +70,7 @@ TForm1::TForm1(SiteState& state, const Folders& folders, ShellHooks hooks)
     buildFrame();
     buildScreens();
     buildOverlay();
+    callHook(hooks_.InstallScreens);
 
     resize(1202, 617);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

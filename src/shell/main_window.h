@@ -58,7 +58,12 @@ public:
     // A site is open: the page list with the tabs (start-up with a stored site, the start
     // screen's close button).
     void OpenSiteFromStart();
+    // The page editor with the tabs and no tab highlighted (end of new-site creation, a
+    // template change).
+    void OpenEditorScreen();
     void SetFrameSize(QSize size);
+    // The five tabs are shown exactly while a site is open.
+    void ShowTabs(bool shown);
 
     // Overlay.
     void ShowOverlay();
@@ -126,7 +131,6 @@ private:
     void FormCreate();
     void FormDestroy();
     void MaskPasswordBox();
-    void showTabs(bool shown);
     void applyWindowShape();
     void layoutFrameParts(int W, int H);
     void layoutStartScreen(int W);

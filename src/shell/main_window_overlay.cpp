@@ -95,7 +95,7 @@ void TForm1::Timer10Timer() {
     Timer10.stop();
     HideOverlay();
     panels_[StartScreen]->hide();
-    showTabs(true);
+    ShowTabs(true);
     OpenPageList();
 }
 

@@ -47,7 +47,7 @@ void TForm1::SelectTab(int k) {
     tabs_[size_t(k - 1)]->setPixmap(highlighted);
 }
 
-void TForm1::showTabs(bool shown) {
+void TForm1::ShowTabs(bool shown) {
     for (ImageButton* tab : tabs_)
         tab->setVisible(shown);
 }
@@ -76,10 +76,18 @@ void TForm1::OpenPageList() {
 
 void TForm1::OpenSiteFromStart() {
     OpenPageList();
-    showTabs(true);
+    ShowTabs(true);
     startClose_->hide();
     FormResize();
     ShowStep(2);
+}
+
+void TForm1::OpenEditorScreen() {
+    if (SelectedTab >= 1 && SelectedTab <= 5)
+        tabs_[size_t(SelectedTab - 1)]->showNormal();
+    SelectedTab = 0;
+    EnterScreen(EditorScreen);
+    ShowTabs(true);
 }
 
 void TForm1::Image48Click() {
@@ -87,7 +95,7 @@ void TForm1::Image48Click() {
         tab->showNormal();
     callHook(hooks_.StopRegionTracking);
     callHook(hooks_.PromptUnsavedPage);
-    showTabs(false);
+    ShowTabs(false);
     if (publishedPopup_)
         publishedPopup_->hide();
     for (int m = StartScreen; m <= PublishScreen; ++m)

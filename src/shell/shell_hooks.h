@@ -9,6 +9,9 @@ class TForm1;
 // Where the screens of other subsystems plug into the window. Every hook may be empty; the
 // window then does only its own part (its frame, its screens and their layout).
 struct ShellHooks {
+    // The window's own parts exist (screens, buttons, overlay, browsers) and start-up has not
+    // begun yet: the other subsystems put their controls on the screens.
+    std::function<void(TForm1&)> InstallScreens;
     // The embedded browsers; without this hook they are empty stand-ins of the same name.
     std::function<QWidget*(QWidget* parent, const QString& objectName)> MakeBrowser;
     std::function<void(QWidget* browser, const QString& file)> NavigateBrowser;
