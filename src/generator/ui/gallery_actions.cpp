@@ -27,7 +27,6 @@ struct CreatedSite {
 
 GalleryActions::GalleryActions(TForm1& form, TemplateGalleryScreen& screen)
     : QObject(&form), form_(form), screen_(screen) {
-    form_.Timer6.setInterval(CompletionDelayMs);
     connect(&form_.Timer6, &QTimer::timeout, this, &GalleryActions::Timer6Timer);
     connect(&screen_, &TemplateGalleryScreen::nextClicked, this,
             &GalleryActions::CreateSiteFromTemplate);

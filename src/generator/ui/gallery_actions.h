@@ -24,9 +24,6 @@ public:
     void CreateSiteFromTemplate();
     void ApplyTemplate();
 
-    // How long the completion waits after the worker has finished (Timer6's interval).
-    static constexpr int CompletionDelayMs = 1000;
-
 private:
     void creationFinished(const Result& result);
     void Timer6Timer();
