@@ -28,7 +28,10 @@ bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 20000) {
 
 // The program's window with every site screen plugged in, shown.
 struct SiteWindow {
-    explicit SiteWindow(const ServiceConfig& config = {}) : run(hooksFor(config)) {
+    explicit SiteWindow(const ServiceConfig& config = {}) : run(hooksFor(config)) { show(); }
+    // With a site stored by an earlier run, which start-up opens.
+    explicit SiteWindow(const char* storedSiteName) : run(storedSiteName, hooksFor({})) { show(); }
+    void show() {
         form().show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form()));
     }
@@ -176,6 +179,20 @@ TEST(NewSiteFlow, FromTheGalleryToTheHomePageInTheEditorThenAnotherDesign) {
     EXPECT_NE(LoadTextFile(aboutUs), before);
     LoadSite(stored, w.run.home.folders());
     EXPECT_EQ(stored.SelectedTemplateIndex, 0);
+}
+
+TEST(NewSiteFlow, AbandoningANewSiteKeepsTheOpenSiteAsItWas) {
+    SiteWindow w("bakery");
+    const TAccount before = w.form().state().Account;
+    w.click(QStringLiteral("Image48"));
+    w.type(QStringLiteral("Other Site"));
+    w.click(QStringLiteral("Image14"));
+    ASSERT_TRUE(WaitUntil([&] { return w.shown(QStringLiteral("Panel2")); }));
+    w.click(QStringLiteral("Image122"));
+    w.click(QStringLiteral("Image75"));
+    EXPECT_EQ(w.form().ScreenMode, PageListScreen);
+    EXPECT_TRUE(w.form().state().Account == before);
+    EXPECT_EQ(w.form().state().pageCount(), 2);
 }
 
 TEST(NewSiteFlow, AFailedCreationReturnsToTheGalleryWithItsMessageAndNoOverlay) {
