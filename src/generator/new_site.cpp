@@ -110,12 +110,6 @@ Result CreateSiteRun(SiteState& state, const Folders& folders) {
             return fail(added);
     SelectPage(next, 0);
 
-    const QString picture = folders.appDataDir + QStringLiteral("img.jpg");
-    replaceFile(picture, folders.WorkDir() + QStringLiteral("img.jpg"));
-    replaceFile(picture, folders.PreviewDir() + QStringLiteral("img.jpg"));
-    QFile::remove(folders.WorkDir() + QStringLiteral("editor_.html"));
-    InstallTemplateAssets(templateFolder, folders);
-
     for (int i = 0; i < next.pageCount(); ++i) {
         TSitePage& page = next.Pages[i];
         page.ShowInMenu = true;
@@ -135,8 +129,17 @@ Result CreateSiteRun(SiteState& state, const Folders& folders) {
         SaveAccount(state, folders);
         return fail(saved);
     }
+    // The design's files go in last: they cannot be put back, and the open site must keep
+    // its own look when anything before fails.
+    const QString picture = folders.appDataDir + QStringLiteral("img.jpg");
+    replaceFile(picture, folders.WorkDir() + QStringLiteral("img.jpg"));
+    replaceFile(picture, folders.PreviewDir() + QStringLiteral("img.jpg"));
+    QFile::remove(folders.WorkDir() + QStringLiteral("editor_.html"));
+    InstallTemplateAssets(templateFolder, folders);
     state = std::move(next);
     return Result::success();
 }
 
-int NewSiteExtraWaitMs(qint64 elapsedMs) { return elapsedMs < 2000 ? 2000 : 0; }
+int NewSiteExtraWaitMs(qint64 elapsedMs) {
+    return elapsedMs < 2000 ? 2000 : 0;
+}

@@ -29,7 +29,10 @@ bool acceptable(const AccountReply& reply) {
 Result restorePage(const ServiceConfig& config, const QString& unixName, const QString& fileName,
                    const QString& workDir) {
     const QString path = workDir + fileName + QStringLiteral(".html");
-    DownloadUrlToFile(PublishedPageUrl(config, unixName, fileName), path);
+    // A page that cannot be fetched starts empty: a file of that name may be left from
+    // another site, and publishing it later would put that site's text on this one.
+    if (!DownloadUrlToFile(PublishedPageUrl(config, unixName, fileName), path))
+        return SaveTextFile(QString(), path);
     return SaveTextFile(StripServiceTemplateAddresses(LoadTextFile(path), config), path);
 }
 

@@ -116,6 +116,19 @@ TEST_F(AccountService, LoginRestoresTheSiteAndStoresIt) {
     EXPECT_EQ(stored.Account.Email, QStringLiteral("ann@x.test"));
 }
 
+TEST_F(AccountService, APageThatCannotBeFetchedStartsEmptyNotWithAnotherSitesText) {
+    WriteWorkFile(home.folders(), QStringLiteral("contact-us.html"), "<p>Another site</p>\r\n");
+    http.setReply(QStringLiteral("login.php"), AccountReplyText(siteReply()).toLatin1());
+    http.setFile(QStringLiteral("mysite/index.html"), "<p>Home</p>");
+    http.setFile(QStringLiteral("mysite/about-us.html"), "<p>About</p>");
+    ASSERT_TRUE(
+        LoginRun(state, home.folders(), config, QStringLiteral("ann@x.test"), QStringLiteral("pw"))
+            .ok);
+    EXPECT_EQ(ReadFileBytes(home.folders().WorkDir() + QStringLiteral("contact-us.html")), "\r\n");
+    EXPECT_EQ(ReadFileBytes(home.folders().WorkDir() + QStringLiteral("about-us.html")),
+              "<p>About</p>\r\n\r\n");
+}
+
 TEST_F(AccountService, LoginRefusesShortRepliesAndForeignFileNames) {
     const char* badNames[] = {"../evil", "sub/page", "a b", "", " index", "x.html", "a\\b"};
     QList<QByteArray> replies{"", "12345678"};

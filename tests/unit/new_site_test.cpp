@@ -135,6 +135,9 @@ TEST_F(NewSite, AFailureLeavesTheSiteAsItWas) {
     site.makeSite(state, {"index", "about-us"}, {"Start", "About"});
     WriteFile(work() + QStringLiteral("index.html"), QStringLiteral("my own words"));
     QDir().mkpath(work() + QStringLiteral("contact-us.html")); // cannot be written as a file
+    QDir().mkpath(work() + QStringLiteral("bin"));
+    WriteFile(work() + QStringLiteral("bin/style.css"), QStringLiteral("the open site's look"));
+    WriteFile(work() + QStringLiteral("img.jpg"), QStringLiteral("the open site's picture"));
     before = state;
     EXPECT_FALSE(CreateSiteRun(state, site.folders()));
     EXPECT_EQ(state.PageSelector, before.PageSelector);
@@ -142,6 +145,10 @@ TEST_F(NewSite, AFailureLeavesTheSiteAsItWas) {
     EXPECT_EQ(ReadFile(work() + QStringLiteral("index.html")), QStringLiteral("my own words"));
     EXPECT_FALSE(QFile::exists(work() + QStringLiteral("picture-gallery.html")));
     EXPECT_FALSE(QFile::exists(site.folders().settingsFile));
+    EXPECT_EQ(ReadFile(work() + QStringLiteral("bin/style.css")),
+              QStringLiteral("the open site's look"));
+    EXPECT_EQ(ReadFile(work() + QStringLiteral("img.jpg")),
+              QStringLiteral("the open site's picture"));
 }
 
 TEST_F(NewSite, ApplyingAnotherTemplateKeepsRegionsHeadsAndHiddenPages) {
