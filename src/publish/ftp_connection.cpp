@@ -45,7 +45,7 @@ FtpConnection::FtpConnection(const QString& host, int port, const QString& user,
     curl_easy_setopt(h, CURLOPT_PASSWORD, password_.constData());
     curl_easy_setopt(h, CURLOPT_FTP_USE_EPSV, 1L);
     curl_easy_setopt(h, CURLOPT_FTP_CREATE_MISSING_DIRS, long(CURLFTP_CREATE_DIR_RETRY));
-    curl_easy_setopt(h, CURLOPT_SERVER_RESPONSE_TIMEOUT, StallSeconds);
+    curl_easy_setopt(h, CURLOPT_SERVER_RESPONSE_TIMEOUT, NetworkTimeout(StallSeconds));
     curl_easy_setopt(h, CURLOPT_TRANSFERTEXT, 0L);
 }
 

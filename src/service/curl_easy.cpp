@@ -1,5 +1,6 @@
 #include "service/curl_easy.h"
 
+#include <atomic>
 #include <mutex>
 
 CurlEasy::CurlEasy() {
@@ -41,11 +42,24 @@ CURLcode CurlEasy::perform() {
     return result;
 }
 
+namespace {
+std::atomic<long> timeoutCap{0};
+} // namespace
+
+void CapNetworkTimeouts(long seconds) {
+    timeoutCap = seconds;
+}
+
+long NetworkTimeout(long seconds) {
+    const long cap = timeoutCap;
+    return cap > 0 && cap < seconds ? cap : seconds;
+}
+
 void ApplyCommonOptions(CURL* handle, long totalSeconds) {
     // Signals cannot be used for time-outs on worker threads.
     curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, ConnectTimeoutSeconds);
-    curl_easy_setopt(handle, CURLOPT_TIMEOUT, totalSeconds);
+    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, NetworkTimeout(ConnectTimeoutSeconds));
+    curl_easy_setopt(handle, CURLOPT_TIMEOUT, NetworkTimeout(totalSeconds));
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, StallSeconds);
+    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, NetworkTimeout(StallSeconds));
 }

@@ -32,5 +32,11 @@ inline constexpr long RequestTimeoutSeconds = 60;   // one service request or pa
 inline constexpr long TransferTimeoutSeconds = 300; // one FTP put
 inline constexpr long StallSeconds = 30;            // no progress for this long ends a call
 
+// Caps every time-out above at seconds from now on (0 removes the cap), so a check can meet
+// a silent server without waiting half a minute.
+void CapNetworkTimeouts(long seconds);
+// seconds, or the cap when that is lower.
+long NetworkTimeout(long seconds);
+
 // Applies the time-outs above and the options every call shares.
 void ApplyCommonOptions(CURL* handle, long totalSeconds);

@@ -202,6 +202,25 @@ TEST_F(Publish, AServerThatIsDownOrRefusesThePasswordIsReportedAndKeepsTheFlags)
     EXPECT_EQ(storedChangedFlags(), (QList<bool>{true, true, false}));
 }
 
+TEST_F(Publish, AServerThatNeverAnswersEndsTheRunWithAMessage) {
+    const SilentServer silent;
+    useOwnServer(ftp.password());
+    state.OwnFtpSettings.FTPPort = silent.port();
+    const PublishOutcome result = PublishRun(state, folders, config);
+    EXPECT_FALSE(result.outcome.ok);
+    EXPECT_TRUE(
+        result.outcome.message.endsWith(QStringLiteral("Please check your internet connection.")))
+        << result.outcome.message.toStdString();
+    EXPECT_EQ(changedFlags(state), (QList<bool>{true, true, false}));
+
+    // The service itself silent: no reply, no upload.
+    state.Account.HostingPackage = QStringLiteral("basic");
+    config.ServiceBaseUrl = QStringLiteral("http://127.0.0.1:%1").arg(silent.port());
+    EXPECT_FALSE(PublishRun(state, folders, config).outcome.ok);
+    EXPECT_TRUE(ftp.files().isEmpty());
+    EXPECT_EQ(changedFlags(state), (QList<bool>{true, true, false}));
+}
+
 TEST_F(Publish, AMissingPageIsReportedAndSentNextTime) {
     QFile::remove(folders.WorkDir() + QStringLiteral("tricky.html"));
     const PublishOutcome result = PublishRun(state, folders, config);

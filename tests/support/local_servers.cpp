@@ -1,11 +1,16 @@
 #include "support/local_servers.h"
 
+#include "service/curl_easy.h"
 #include "site/windows1252.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -185,4 +190,23 @@ ServiceConfig LocalServiceConfig(const HttpService& http, const FtpServer& ftp) 
     config.ServiceFtpPlaceholderPassword = ftp.password();
     config.ShopBaseUrl = http.baseUrl();
     return config;
+}
+
+SilentServer::SilentServer() {
+    socket_ = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (socket_ >= 0 && ::bind(socket_, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
+        ::listen(socket_, 16) == 0 &&
+        ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+        port_ = ntohs(address.sin_port);
+    CapNetworkTimeouts(1);
+}
+
+SilentServer::~SilentServer() {
+    CapNetworkTimeouts(0);
+    if (socket_ >= 0)
+        ::close(socket_);
 }

@@ -72,6 +72,22 @@ private:
     QTemporaryDir dir_;
 };
 
+// A server that takes connections and never says a word: the listening socket's queue
+// accepts them, nobody reads or answers. Network time-outs are capped at one second while it
+// exists, so the calls that meet it end soon.
+class SilentServer {
+public:
+    SilentServer();
+    ~SilentServer();
+    SilentServer(const SilentServer&) = delete;
+    SilentServer& operator=(const SilentServer&) = delete;
+    int port() const { return port_; }
+
+private:
+    int socket_ = -1;
+    int port_ = 0;
+};
+
 // A service configuration file pointing at the local servers; written into folder.
 QString WriteServiceConfig(const QString& folder, const HttpService& http, int ftpPort,
                            const QString& ftpUser, const QString& ftpPassword,
