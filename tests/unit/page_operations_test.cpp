@@ -10,6 +10,7 @@
 #include "support/fixture_template.h"
 #include "support/menu_reader.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -149,6 +150,18 @@ TEST_F(PageOps, RenameMovesTheFilesAndSavingFollowsTheNewName) {
     PageNameFields clash{QStringLiteral("contact-us"), QStringLiteral("X")};
     EXPECT_FALSE(RenamePage(state, folders(), clash));
     EXPECT_EQ(state.PageSelector[1], QStringLiteral("Team"));
+
+    // A file that cannot be moved into place: reported, the page keeps its name and file.
+    QDir().mkpath(PageFilePath(folders(), QStringLiteral("Shop")));
+    PageNameFields blocked{QStringLiteral("Shop"), QStringLiteral("Shop")};
+    const Result notMoved = RenamePage(state, folders(), blocked);
+    EXPECT_FALSE(notMoved);
+    EXPECT_TRUE(notMoved.message.contains(QStringLiteral("could not be renamed")));
+    EXPECT_EQ(state.PageSelector[1], QStringLiteral("Team"));
+    EXPECT_EQ(state.Pages[1].Label_, QStringLiteral("Our Team"));
+    EXPECT_EQ(GetRegionHtml(page(QStringLiteral("Team")), 3), QStringLiteral("saved later"));
+    EXPECT_EQ(ReadFile(PreviewFilePath(folders(), QStringLiteral("Team"))),
+              QStringLiteral("preview"));
 
     // The home page keeps its file name; only the label changes.
     ASSERT_TRUE(LoadPageForEditing(state, folders(), QStringLiteral("index")));
