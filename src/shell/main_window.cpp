@@ -46,6 +46,9 @@ void setTimer(QTimer& timer, const char* name, int interval) {
 
 } // namespace
 
+// Borderless: the window draws its own title area and corners. X11 gives a frameless window
+// no drop shadow; a compositing window manager may add one, and the window asks for nothing
+// more, as painting its own would need a translucent margin around the rounded mask.
 TForm1::TForm1(SiteState& state, const Folders& folders, ShellHooks hooks)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), state_(state), folders_(folders),
       hooks_(std::move(hooks)) {
