@@ -4,10 +4,13 @@
 #include "shell/pixel_operations.h"
 #include "shell/shell_palette.h"
 
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QMovie>
 #include <QScreen>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -117,6 +120,45 @@ TEST(WindowFrame, FillingTheWorkAreaAndRestoringGivesBackTheExactBounds) {
     EXPECT_FALSE(form.mask().isEmpty());
     EXPECT_TRUE(part(form, "ResizeGrip")->isVisible());
     EXPECT_TRUE(part(form, "BorderRight")->isVisible());
+}
+
+TEST(WindowFrame, TheGripResizesAndTheTitleAreaMovesTheWindow) {
+    ShellRun run;
+    TForm1& form = run.form();
+    form.show();
+    form.setGeometry(40, 30, 1202, 617);
+    Settle();
+
+    // The grip follows the pointer on its timer while the button is held; too small snaps back.
+    QWidget* grip = part(form, "ResizeGrip");
+    const struct {
+        QPoint pulled;
+        QSize got;
+    } pulls[] = {{{60, 40}, {1262, 657}}, {{-300, -200}, {1156, 610}}};
+    for (const auto& pull : pulls) {
+        const QSize before = form.size();
+        QCursor::setPos(grip->mapToGlobal(QPoint(2, 2)));
+        Press(grip);
+        EXPECT_TRUE(form.Timer1.isActive());
+        QCursor::setPos(QCursor::pos() + pull.pulled);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form.size() != before; }, 2000));
+        Release(grip);
+        Settle();
+        EXPECT_EQ(form.size(), pull.got) << "from " << before.width() << "x" << before.height();
+    }
+
+    // Without a window manager to move it, the window follows the pointer by its travel.
+    QWidget* title = part(form, "TitleArea");
+    const QPoint start = form.pos();
+    const QPointF at(30, 10);
+    MouseButton(title, QEvent::MouseButtonPress, Qt::LeftButton, at);
+    QMouseEvent move(QEvent::MouseMove, at + QPointF(25, 15),
+                     title->mapToGlobal(at) + QPointF(25, 15), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(title, &move);
+    MouseButton(title, QEvent::MouseButtonRelease, Qt::LeftButton, at + QPointF(25, 15));
+    Settle();
+    EXPECT_EQ(form.pos(), start + QPoint(25, 15));
 }
 
 TEST(WindowFrame, TheWindowIsClippedToARoundedRectangle) {
