@@ -111,22 +111,22 @@ QPainterPath shapeFor(ButtonLook look, const QRectF& box, qreal radius) {
 
 } // namespace
 
-QImage PaintButton(const ButtonSpec& spec, ButtonState state) {
-    QImage image = OpaqueCanvas(spec.size.width(), spec.size.height(), spec.background);
+QImage PaintButton(const ButtonDrawing& drawing, ButtonState state) {
+    QImage image = OpaqueCanvas(drawing.size.width(), drawing.size.height(), drawing.background);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    const Fill fill = fillFor(spec.look, state, spec.background);
-    const QRectF box = QRectF(QPointF(0, 0), QSizeF(spec.size)).adjusted(0.5, 0.5, -0.5, -0.5);
-    const qreal radius = radiusFor(spec.look, spec.size);
-    const bool raised = spec.look == ButtonLook::Primary || spec.look == ButtonLook::Success ||
-                        spec.look == ButtonLook::Neutral;
+    const Fill fill = fillFor(drawing.look, state, drawing.background);
+    const QRectF box = QRectF(QPointF(0, 0), QSizeF(drawing.size)).adjusted(0.5, 0.5, -0.5, -0.5);
+    const qreal radius = radiusFor(drawing.look, drawing.size);
+    const bool raised = drawing.look == ButtonLook::Primary ||
+                        drawing.look == ButtonLook::Success || drawing.look == ButtonLook::Neutral;
 
     if (raised && state != ButtonState::Pressed) {
         // A one-pixel drop under the button gives it a little lift.
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(20, 30, 50, 28));
-        p.drawPath(shapeFor(spec.look, box.adjusted(0, 1, 0, 0), radius));
+        p.drawPath(shapeFor(drawing.look, box.adjusted(0, 1, 0, 0), radius));
     }
     const QRectF body = raised ? box.adjusted(0, 0, 0, -1) : box;
     QLinearGradient gradient(body.topLeft(), body.bottomLeft());
@@ -134,36 +134,36 @@ QImage PaintButton(const ButtonSpec& spec, ButtonState state) {
     gradient.setColorAt(1, fill.bottom);
     p.setBrush(gradient);
     p.setPen(fill.line == fill.bottom ? QPen(Qt::NoPen) : QPen(fill.line, 1));
-    p.drawPath(shapeFor(spec.look, body, radius));
+    p.drawPath(shapeFor(drawing.look, body, radius));
 
-    const QColor ink = spec.iconColour.isValid() ? spec.iconColour : fill.ink;
+    const QColor ink = drawing.iconColour.isValid() ? drawing.iconColour : fill.ink;
     const qreal shift = state == ButtonState::Pressed && raised ? 1 : 0;
     const QRectF content = body.translated(0, shift);
-    const int fontSize = spec.size.height() >= 40 ? 15 : spec.size.height() >= 30 ? 13 : 11;
+    const int fontSize = drawing.size.height() >= 40 ? 15 : drawing.size.height() >= 30 ? 13 : 11;
     const QFont font = UiFont(fontSize, true);
     const QColor shadow =
         fill.ink == QColor(Qt::white) ? QColor(0, 0, 0, 50) : QColor(Qt::transparent);
 
-    if (spec.caption.isEmpty() && spec.icon) {
+    if (drawing.caption.isEmpty() && drawing.icon) {
         const qreal side =
-            qMin(content.width(), content.height()) * (spec.size.height() <= 26 ? 0.62 : 0.5);
-        spec.icon(p, QRectF(content.center() - QPointF(side / 2, side / 2), QSizeF(side, side)),
-                  ink);
-    } else if (!spec.caption.isEmpty()) {
-        const qreal textWidth = QFontMetricsF(font).horizontalAdvance(spec.caption);
-        const qreal iconSide = spec.icon ? fontSize + 1 : 0;
-        const qreal gap = spec.icon ? 7 : 0;
+            qMin(content.width(), content.height()) * (drawing.size.height() <= 26 ? 0.62 : 0.5);
+        drawing.icon(p, QRectF(content.center() - QPointF(side / 2, side / 2), QSizeF(side, side)),
+                     ink);
+    } else if (!drawing.caption.isEmpty()) {
+        const qreal textWidth = QFontMetricsF(font).horizontalAdvance(drawing.caption);
+        const qreal iconSide = drawing.icon ? fontSize + 1 : 0;
+        const qreal gap = drawing.icon ? 7 : 0;
         const qreal total = textWidth + gap + iconSide;
         qreal x = content.center().x() - total / 2;
         const QRectF iconBox(0, content.center().y() - iconSide / 2, iconSide, iconSide);
-        if (spec.icon && !spec.iconAfterCaption) {
-            spec.icon(p, iconBox.translated(x, 0), ink);
+        if (drawing.icon && !drawing.iconAfterCaption) {
+            drawing.icon(p, iconBox.translated(x, 0), ink);
             x += iconSide + gap;
         }
-        DrawCentredText(p, QRectF(x, content.top(), textWidth, content.height()), spec.caption,
+        DrawCentredText(p, QRectF(x, content.top(), textWidth, content.height()), drawing.caption,
                         font, ink, shadow);
-        if (spec.icon && spec.iconAfterCaption)
-            spec.icon(p, iconBox.translated(x + textWidth + gap, 0), ink);
+        if (drawing.icon && drawing.iconAfterCaption)
+            drawing.icon(p, iconBox.translated(x + textWidth + gap, 0), ink);
     }
     p.end();
     return image;

@@ -21,7 +21,7 @@ enum class ButtonLook {
     Toolbar,       // the frame of a formatting button
 };
 
-struct ButtonSpec {
+struct ButtonDrawing {
     QSize size;
     ButtonLook look;
     QString caption;        // empty: icon only, or a blank button
@@ -32,4 +32,4 @@ struct ButtonSpec {
 };
 
 // The picture of a button in one state. Opaque: the window holds button pictures without alpha.
-QImage PaintButton(const ButtonSpec& spec, ButtonState state);
+QImage PaintButton(const ButtonDrawing& drawing, ButtonState state);

@@ -11,10 +11,10 @@ using namespace ShellPalette;
 
 namespace {
 
-void writeSet(PictureWriter& out, int n, const ButtonSpec& spec) {
-    out.save(QStringLiteral("%1a.png").arg(n), PaintButton(spec, ButtonState::Normal));
-    out.save(QStringLiteral("%1b.png").arg(n), PaintButton(spec, ButtonState::Hover));
-    out.save(QStringLiteral("%1c.png").arg(n), PaintButton(spec, ButtonState::Pressed));
+void writeSet(PictureWriter& out, int n, const ButtonDrawing& drawing) {
+    out.save(QStringLiteral("%1a.png").arg(n), PaintButton(drawing, ButtonState::Normal));
+    out.save(QStringLiteral("%1b.png").arg(n), PaintButton(drawing, ButtonState::Hover));
+    out.save(QStringLiteral("%1c.png").arg(n), PaintButton(drawing, ButtonState::Pressed));
 }
 
 const QSize TabSize{140, 36};
