@@ -126,7 +126,6 @@ TEST(NewSiteFlow, FromTheGalleryToTheHomePageInTheEditorThenAnotherDesign) {
     w.click(QStringLiteral("Image14"));
     ASSERT_TRUE(WaitUntil([&] { return w.shown(QStringLiteral("Panel2")); }));
     w.click(QStringLiteral("_1"));
-    EXPECT_EQ(w.form().state().SelectedTemplateIndex, 1);
 
     w.click(QStringLiteral("Image31"));
     EXPECT_TRUE(w.busy());
@@ -179,6 +178,20 @@ TEST(NewSiteFlow, FromTheGalleryToTheHomePageInTheEditorThenAnotherDesign) {
     EXPECT_NE(LoadTextFile(aboutUs), before);
     LoadSite(stored, w.run.home.folders());
     EXPECT_EQ(stored.SelectedTemplateIndex, 0);
+
+    // Looking at another design and leaving without Save changes nothing: the site still
+    // publishes with its own, and the gallery shows its own as chosen next time.
+    auto* tick = w.child<QLabel>(QStringLiteral("SelectionTick"));
+    ASSERT_TRUE(tick);
+    w.click(QStringLiteral("Image50"));
+    const QPoint onOwnDesign = tick->pos();
+    w.click(QStringLiteral("_1"));
+    EXPECT_NE(tick->pos(), onOwnDesign);
+    w.click(QStringLiteral("Image49"));
+    EXPECT_NE(w.form().ScreenMode, GalleryScreen);
+    EXPECT_EQ(w.form().state().SelectedTemplateIndex, 0);
+    w.click(QStringLiteral("Image50"));
+    EXPECT_EQ(tick->pos(), onOwnDesign);
 }
 
 TEST(NewSiteFlow, AbandoningANewSiteKeepsTheOpenSiteAsItWas) {

@@ -108,8 +108,11 @@ TEST_F(FixtureGalleryTest, HoverTickAndPreviewFollowThePointerAndClicksSelect) {
     EXPECT_FALSE(hoverTick->isVisible());
     SendEnter(hoverTick);
     EXPECT_TRUE(hoverTick->isVisible() && preview->isVisible());
+    const int siteTemplate = state.SelectedTemplateIndex;
     QTest::mouseClick(hoverTick, Qt::LeftButton);
-    EXPECT_EQ(state.SelectedTemplateIndex, 1);
+    EXPECT_EQ(g.gallery->ChosenGalleryEntry(), 1);
+    // Only Next or Save gives the site the design it shows.
+    EXPECT_EQ(state.SelectedTemplateIndex, siteTemplate);
     EXPECT_EQ(selectionTick->pos(), hoverTick->pos());
 
     QSignalSpy previews(g.gallery, &TemplateGallery::previewRequested);
@@ -120,7 +123,8 @@ TEST_F(FixtureGalleryTest, HoverTickAndPreviewFollowThePointerAndClicksSelect) {
 
     // The third entry is folder 4; the service counts it as template 3.
     QTest::mouseClick(g.child(QStringLiteral("_2")), Qt::LeftButton);
-    EXPECT_EQ(state.SelectedTemplateIndex, 2);
+    EXPECT_EQ(g.gallery->ChosenGalleryEntry(), 2);
+    state.SelectedTemplateIndex = g.gallery->ChosenGalleryEntry();
     EXPECT_EQ(SelectedTemplateFolder(state, site.folders()), TemplateFolder(site.folders(), 4));
     EXPECT_EQ(selectionTick->pos(), QPoint(410 + 256, 10));
 }

@@ -5,6 +5,7 @@
 #include "generator/new_site.h"
 #include "generator/new_site_name.h"
 #include "generator/ui/preview_panel.h"
+#include "generator/ui/template_gallery.h"
 #include "generator/ui/template_gallery_screen.h"
 #include "service/ui/worker_thread.h"
 #include "shell/image_button.h"
@@ -44,6 +45,7 @@ void GalleryActions::CreateSiteFromTemplate() {
     // creation has succeeded, so a failure leaves nothing half-made.
     SiteState next = form_.state();
     ResetAccountForNewSite(next.Account, typedName_);
+    next.SelectedTemplateIndex = screen_.gallery()->ChosenGalleryEntry();
     const Folders folders = form_.folders();
     auto created = std::make_shared<SiteState>();
     RunOnWorkerThread<Result>(
@@ -92,8 +94,12 @@ void GalleryActions::Timer6Timer() {
 void GalleryActions::ApplyTemplate() {
     if (form_.SaveLock)
         return;
-    const Result applied = ::ApplyTemplate(form_.state(), form_.folders());
+    SiteState& site = form_.state();
+    const int previous = site.SelectedTemplateIndex;
+    site.SelectedTemplateIndex = screen_.gallery()->ChosenGalleryEntry();
+    const Result applied = ::ApplyTemplate(site, form_.folders());
     if (!applied) {
+        site.SelectedTemplateIndex = previous;
         ShowErrorMessage(&form_, applied.message);
         return;
     }

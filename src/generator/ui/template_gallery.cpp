@@ -110,6 +110,11 @@ void TemplateGallery::BuildTemplateGallery() {
             QSize(e.ThumbLeft + W + 55, reflection->geometry().bottom() + 1 + 24));
     }
     content_->resize(contentSize);
+    ShowSiteChoice();
+}
+
+void TemplateGallery::ShowSiteChoice() {
+    chosen_ = state_.SelectedTemplateIndex;
     LayoutGallery();
 }
 
@@ -165,7 +170,7 @@ void TemplateGallery::SelectGalleryEntry(int k) {
     placeTick(selectionTick_, k);
     selectionTick_->show();
     selectionTick_->raise();
-    state_.SelectedTemplateIndex = k;
+    chosen_ = k;
     emit entrySelected(k);
 }
 
@@ -178,7 +183,7 @@ void TemplateGallery::PreviewGalleryEntry(int k) {
 
 void TemplateGallery::LayoutGallery() {
     scroll_->setGeometry(8, 72, screen_->width() - 16, screen_->height() - 72);
-    const int k = state_.SelectedTemplateIndex;
+    const int k = chosen_;
     if (k >= 0 && k < int(entries_.size())) {
         placeTick(selectionTick_, k);
         selectionTick_->show();

@@ -26,8 +26,12 @@ public:
 
     // Once per run: one entry per installed template, in folder order.
     void BuildTemplateGallery();
-    // Makes entry k the chosen template (the settings are saved later, by the site operations).
+    // Makes entry k the chosen template on the screen. The site takes it only when Next or
+    // Save acts on it: a design merely looked at must not change what the site publishes.
     void SelectGalleryEntry(int k);
+    int ChosenGalleryEntry() const { return chosen_; }
+    // Shows the site's own template as the chosen one again, as on entering the screen.
+    void ShowSiteChoice();
     // Asks for the preview of entry k: previewRequested with its "template_preview.html".
     void PreviewGalleryEntry(int k);
     // Places the scroll area in the screen and the selection tick on the chosen entry.
@@ -63,4 +67,5 @@ private:
     QWidget* previewButton_;
     std::vector<GalleryEntry> entries_;
     int hovered_ = -1;
+    int chosen_ = -1;
 };

@@ -85,6 +85,7 @@ void TemplateGalleryScreen::enterMode(Mode mode) {
     heading_->adjustSize();
     if (preview_)
         preview_->hide();
+    gallery_->ShowSiteChoice();
     LayoutGallery();
 }
 
